@@ -1,0 +1,12 @@
+#include "core/errors.h"
+
+namespace qs {
+
+std::string ErrorBoxText(const std::string& message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.')) {
+        return message + ".";
+    }
+    return message;
+}
+
+}  // namespace qs

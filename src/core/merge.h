@@ -1,0 +1,76 @@
+#pragma once
+// The conversion state of the main window and the pipeline that both drivers
+// (unattended mode and interactive verification) run:
+//   load lines -> CheckFormSegment -> CheckKeySegment -> ConvertDataSegment -> SaveImportFile
+// Each step raises EMergeError with the complete user message on failure.
+#include <functional>
+#include <string>
+
+#include "core/clock.h"
+#include "core/fieldselection.h"
+#include "core/services.h"
+#include "core/stringlist.h"
+
+namespace qs {
+
+inline constexpr const char* kApplicationTitle = "Quillstone Data Merge Module ";
+inline constexpr const char* kReportingYear = "2017";
+
+class TDataMerge {
+public:
+    TDataMerge(IWindowOps& ops, IRegistry& registry, const IClock& clock,
+               IFieldSelectionView* view = nullptr);
+
+    TFieldSelection& Selection() { return selection_; }
+    const TFieldSelection& Selection() const { return selection_; }
+
+    // Drivers. Errors are shown in the error box; a silent abort shows nothing.
+    void FormShow();     // unattended mode
+    void bVerifyClick(); // interactive verification
+    // Runs one window event: EMergeError -> error box (with the "." rule), EAbort -> nothing.
+    void RunEvent(const std::function<void()>& handler);
+
+    // Pipeline steps.
+    void LoadInputLines();  // empties FInputLines and loads it from FExtractFileName
+    void CheckFormSegment();
+    void CheckKeySegment();
+    void ConvertDataSegment();
+    void ResetRecord();
+    void SaveImportFile();
+
+    // Setters.
+    void SetExtractFileName(const std::string& value) { FExtractFileName = value; }
+    void SetFormName(const std::string& value) { FFormName = value; }
+    void SetKey(const std::string& value) { FKey = value; }
+    void SetTinTypeColumn(int value) { FTinTypeColumn = value; }
+
+    // Read access to the state.
+    const std::string& ExtractFileName() const { return FExtractFileName; }
+    const TStringList& InputLines() const { return FInputLines; }
+    const TStringList& Record() const { return FRecord; }
+    const TStringList& Output() const { return FOutput; }
+    const std::string& FormName() const { return FFormName; }
+    const std::string& Key() const { return FKey; }
+    int TinTypeColumn() const { return FTinTypeColumn; }
+
+    // The import file's name for the current extract.
+    std::string ImportFileName() const;
+    // Lines 1 to 8 of the verification summary, CR LF between them.
+    std::string VerificationSummary() const;
+
+private:
+    IWindowOps& ops_;
+    IRegistry& registry_;
+    const IClock& clock_;
+    TFieldSelection selection_;
+
+    std::string FExtractFileName;
+    TStringList FInputLines;
+    TStringList FRecord;
+    TStringList FOutput;
+    std::string FFormName;
+    std::string FKey;
+    int FTinTypeColumn = 0;
+};
+
+}  // namespace qs
