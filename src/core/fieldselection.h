@@ -56,6 +56,7 @@ public:
     const std::string& HeaderText() const { return headerText_; }
     int RowCount() const { return static_cast<int>(rows_.size()); }
     const TFieldRow& Row(int i) const { return rows_[i]; }
+    const std::vector<TFieldRow>& Rows() const { return rows_; }
     int SelectedRow() const { return selectedRow_; }  // -1 for none
     // Ticks or unticks row i as a user's click does (raises the tick-change handling when it changes).
     void SetChecked(int row, bool checked);
