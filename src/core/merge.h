@@ -59,6 +59,11 @@ public:
     std::string VerificationSummary() const;
 
 private:
+    // The default of every field of the form, and the position of the TIN-type field (-1: none).
+    void RecordDefaults(TStringList& defaults, int& tinTypeColumn) const;
+    // Fills FRecord with the defaults and sets FTinTypeColumn.
+    void StartRecord(const TStringList& defaults, int tinTypeColumn);
+
     IWindowOps& ops_;
     IRegistry& registry_;
     const IClock& clock_;

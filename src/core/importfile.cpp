@@ -1,0 +1,156 @@
+#include "core/importfile.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "core/errors.h"
+#include "core/messages.h"
+
+namespace qs {
+
+namespace {
+
+bool NeedsQuotes(std::string_view value) {
+    for (char ch : value) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if ((c >= 1 && c <= 32) || c == '"' || c == ',')
+            return true;
+    }
+    return false;
+}
+
+void AppendValue(std::string& out, std::string_view value) {
+    if (!NeedsQuotes(value)) {
+        out += value;
+        return;
+    }
+    out += '"';
+    for (char c : value) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    if (ec)
+        return path;
+    return absolute.string();
+}
+
+// The message when the import file itself cannot be created.
+[[noreturn]] void ThrowCannotCreate(const std::string& path, const std::string& reason) {
+    throw EMergeError(CannotCreateFileMessage(AbsolutePath(path), reason));
+}
+
+// A name beside path that no file has yet; created exclusively, so an
+// existing file is never opened.
+std::FILE* CreateTemporaryFile(const std::string& path, std::string& tempPath) {
+    const auto seed = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    int err = 0;
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        char suffix[40];
+        std::snprintf(suffix, sizeof suffix, ".%llx.tmp", (seed + attempt * 7919ULL) & 0xffffffULL);
+        tempPath = path + suffix;
+        std::FILE* file = std::fopen(tempPath.c_str(), "wbx");
+        if (file != nullptr)
+            return file;
+        err = errno;
+        if (err != EEXIST)
+            break;
+    }
+    ThrowCannotCreate(path, SystemErrorText(err));
+}
+
+// Replacing the file needs the same rights as creating or emptying it: a
+// read-only import file or a folder of that name is reported, not replaced.
+void CheckTargetWritable(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return;
+    if (std::filesystem::is_directory(path, ec))
+        ThrowCannotCreate(path, SystemErrorText(EISDIR));
+    std::FILE* file = std::fopen(path.c_str(), "r+b");
+    if (file == nullptr)
+        ThrowCannotCreate(path, SystemErrorText(errno));
+    std::fclose(file);
+}
+
+}  // namespace
+
+std::string_view PlatformSeparators() {
+#ifdef _WIN32
+    return kWindowsSeparators;
+#else
+    return kPosixSeparators;
+#endif
+}
+
+TFileNameParts SplitFileName(std::string_view fileName, std::string_view separators) {
+    const std::size_t last = fileName.find_last_of(separators);
+    if (last == std::string_view::npos)
+        return {std::string(), std::string(fileName)};
+    return {std::string(fileName.substr(0, last + 1)), std::string(fileName.substr(last + 1))};
+}
+
+std::string ImportFileName(std::string_view extractFileName, std::string_view separators) {
+    const TFileNameParts parts = SplitFileName(extractFileName, separators);
+    return parts.folder + "2017" + "DM_" + parts.name;
+}
+
+void AppendCommaText(std::string& out, const TStringList& values) {
+    if (values.size() == 1 && values[0].empty()) {
+        out += "\"\"";
+        return;
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        AppendValue(out, values[i]);
+    }
+}
+
+std::string CommaText(const TStringList& values) {
+    std::string out;
+    AppendCommaText(out, values);
+    return out;
+}
+
+void WriteImportFile(const std::string& path, const TStringList& lines) {
+    CheckTargetWritable(path);
+    std::string tempPath;
+    std::FILE* file = CreateTemporaryFile(path, tempPath);
+
+    bool ok = true;
+    for (const std::string& line : lines) {
+        if (std::fwrite(line.data(), 1, line.size(), file) != line.size() ||
+            std::fwrite("\r\n", 1, 2, file) != 2) {
+            ok = false;
+            break;
+        }
+    }
+    if (ok && std::fflush(file) != 0)
+        ok = false;
+    if (std::fclose(file) != 0)
+        ok = false;
+    if (!ok) {
+        std::remove(tempPath.c_str());
+        throw EMergeError(kStreamWriteError);
+    }
+
+    std::error_code ec;
+    std::filesystem::rename(tempPath, path, ec);
+    if (ec) {
+        std::remove(tempPath.c_str());
+        ThrowCannotCreate(path, ReasonText(ec.message()));
+    }
+}
+
+}  // namespace qs

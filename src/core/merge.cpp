@@ -1,0 +1,279 @@
+#include "core/merge.h"
+
+#include <exception>
+#include <utility>
+#include <vector>
+
+#include "core/conversion.h"
+#include "core/errors.h"
+#include "core/extract.h"
+#include "core/importfile.h"
+#include "core/messages.h"
+#include "core/reading.h"
+#include "core/schema.h"
+#include "core/strings.h"
+#include "core/typecodes.h"
+
+namespace qs {
+
+namespace {
+
+constexpr std::string_view kBeginDataMarker = "{BEGIN DATA}";
+constexpr std::string_view kEndDataMarker = "{END DATA}";
+
+// The hourglass while records are converted; the default cursor again however
+// the conversion ends.
+class TBusyCursor {
+  public:
+    explicit TBusyCursor(IWindowOps& ops) : ops_(ops) { ops_.SetBusyCursor(true); }
+    ~TBusyCursor() { ops_.SetBusyCursor(false); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+
+  private:
+    IWindowOps& ops_;
+};
+
+bool StartsWith(const std::string& s, std::string_view prefix) {
+    return s.compare(0, prefix.size(), prefix) == 0;
+}
+
+}  // namespace
+
+TDataMerge::TDataMerge(IWindowOps& ops, IRegistry& registry, const IClock& clock,
+                       IFieldSelectionView* view)
+    : ops_(ops), registry_(registry), clock_(clock), selection_(view) {
+    selection_.FillCombo();
+}
+
+// ---------------------------------------------------------------------------
+// Drivers
+
+void TDataMerge::RunEvent(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const EAbort&) {
+        // A message has already been shown.
+    } catch (const std::exception& e) {
+        ops_.ErrorBox(ErrorBoxText(e.what()));
+    }
+}
+
+void TDataMerge::FormShow() {
+    RunEvent([this] {
+        SetExtractFileName("");
+        const std::string programFileName = ops_.ProgramFileName();
+        if (ops_.ArgumentCount() >= 1)
+            SetExtractFileName(Trim(ops_.FirstArgument()));
+        if (FExtractFileName.empty())
+            return;
+        if (!ops_.FileExists(FExtractFileName)) {
+            ops_.WarningBox(MissingFileMessage(FExtractFileName, programFileName),
+                            ops_.MainWindowCaption());
+            throw EAbort();
+        }
+        LoadInputLines();
+        CheckFormSegment();
+        CheckKeySegment();
+        ConvertDataSegment();
+        SaveImportFile();
+        ops_.EndProgram();
+    });
+}
+
+void TDataMerge::bVerifyClick() {
+    RunEvent([this] {
+        const std::optional<std::string> choice = ops_.OpenFileChoice();
+        if (!choice)
+            return;
+        SetExtractFileName(*choice);
+        LoadInputLines();
+        CheckFormSegment();
+        CheckKeySegment();
+        ConvertDataSegment();
+        const std::string summary = VerificationSummary();
+        ops_.Beep();
+        if (ops_.YesNoQuestion(summary, kSuccessfulVerificationTitle))
+            SaveImportFile();
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Pipeline steps
+
+void TDataMerge::LoadInputLines() {
+    FInputLines.clear();
+    FInputLines = LoadTextFile(FExtractFileName);
+}
+
+void TDataMerge::CheckFormSegment() {
+    if (FInputLines.empty()) {
+        throw EMergeError(ExtractCheckMessage(kFormSegmentNotFound, FExtractFileName));
+    }
+    const std::string line = UpperCase(FInputLines[0]);
+    if (!StartsWith(line, "FORM ")) {
+        throw EMergeError(ExtractCheckMessage(kFormSegmentNotFound, FExtractFileName));
+    }
+    // A second blank after FORM stays at the front of the name, so that it
+    // matches no catalog name.
+    std::string formName = Trim(line);
+    formName.erase(0, 5);
+    if (FindCatalogIndex(formName) < 0) {
+        throw EMergeError(FormNotFoundMessage(formName, FExtractFileName));
+    }
+    SetFormName(formName);
+    selection_.SetComboText(formName);
+    selection_.LoadFieldList();
+}
+
+void TDataMerge::CheckKeySegment() {
+    if (FInputLines.size() < 2) {
+        throw EMergeError(ExtractCheckMessage(kKeySegmentNotFound, FExtractFileName));
+    }
+    const std::string line = UpperCase(FInputLines[1]);
+    if (!StartsWith(line, "KEY ")) {
+        throw EMergeError(ExtractCheckMessage(kKeySegmentNotFound, FExtractFileName));
+    }
+    const std::string segment = Trim(line);
+    if (segment.size() < 7) {
+        throw EMergeError(ExtractCheckMessage(kBadKeySegment, FExtractFileName));
+    }
+    const std::string count = segment.substr(4, 3);
+    const std::string bitmap = segment.substr(7);
+    const std::optional<std::int32_t> stated = ReadInteger(count);
+    if (!stated || static_cast<long long>(*stated) != static_cast<long long>(bitmap.size())) {
+        throw EMergeError(ExtractCheckMessage(kKeyChecksumError, FExtractFileName));
+    }
+    if (bitmap.size() != static_cast<std::size_t>(selection_.RowCount())) {
+        throw EMergeError(KeyFormMessage(FFormName, FExtractFileName));
+    }
+    SetKey(bitmap);
+    for (std::size_t p = 0; p < bitmap.size(); ++p) {
+        if (bitmap[p] == '1')
+            selection_.SetChecked(static_cast<int>(p), true);
+    }
+}
+
+void TDataMerge::ConvertDataSegment() {
+    // The data segment checks.
+    const int b = IndexOfText(FInputLines, kBeginDataMarker);
+    if (b < 0)
+        throw EMergeError(ExtractCheckMessage(kBeginDataNotFound, FExtractFileName));
+    const int e = IndexOfText(FInputLines, kEndDataMarker);
+    if (e < 0)
+        throw EMergeError(ExtractCheckMessage(kEndDataNotFound, FExtractFileName));
+    if (e < b) {
+        throw EMergeError(ExtractCheckMessage(kEndDataPrecedesBeginData, FExtractFileName));
+    }
+    // The supplied fields, with the code and caption of their rows.
+    struct TSupplied {
+        int position;
+        std::string code;
+        std::string caption;
+    };
+    std::vector<TSupplied> supplied;
+    for (std::size_t p = 0; p < FKey.size(); ++p) {
+        if (FKey[p] != '1')
+            continue;
+        TSupplied field{static_cast<int>(p), {}, {}};
+        if (field.position < selection_.RowCount()) {
+            field.code = selection_.Row(field.position).code;
+            field.caption = selection_.Row(field.position).caption;
+        }
+        supplied.push_back(std::move(field));
+    }
+    const std::size_t k = supplied.size();
+    if (k == 0)
+        throw EMergeError(ExtractCheckMessage(kNoFieldsSelected, FExtractFileName));
+    const std::size_t n = static_cast<std::size_t>(e - b - 1);
+    if (n % k != 0)
+        throw EMergeError(AllocationMessage(k, n, FExtractFileName));
+
+    // Drop the end marker and everything up to the begin marker, each range in
+    // one step: the list then begins with the first data line.
+    FInputLines.erase(FInputLines.begin() + e);
+    FInputLines.erase(FInputLines.begin(), FInputLines.begin() + b + 1);
+
+    FOutput.clear();
+    TBusyCursor busy(ops_);
+    const std::size_t m = n / k;
+    FOutput.reserve(m);
+
+    // The defaults are the same for every record of the form.
+    TStringList defaults;
+    int tinTypeColumn = -1;
+    RecordDefaults(defaults, tinTypeColumn);
+
+    std::string line;
+    for (std::size_t r = 0; r < m; ++r) {
+        StartRecord(defaults, tinTypeColumn);
+        for (std::size_t j = 0; j < k; ++j) {
+            const std::string& raw = FInputLines[r * k + j];
+            const TSupplied& field = supplied[j];
+            TValueResult result = ConvertValue(field.code, raw, clock_);
+            if (!result.ok) {
+                throw EMergeError(ValueErrorMessage(FExtractFileName, r + 1, j + 1, field.caption,
+                                                    result.reason, raw));
+            }
+            if (result.store)
+                FRecord[field.position] = std::move(result.value);
+            if (!result.tinType.empty() && FTinTypeColumn != -1) {
+                FRecord[FTinTypeColumn] = std::move(result.tinType);
+            }
+        }
+        line.clear();
+        AppendCommaText(line, FRecord);
+        FOutput.push_back(line);
+    }
+}
+
+void TDataMerge::RecordDefaults(TStringList& defaults, int& tinTypeColumn) const {
+    defaults.clear();
+    tinTypeColumn = -1;
+    const int rows = selection_.RowCount();
+    for (std::size_t p = 0; p < FKey.size(); ++p) {
+        // A key longer than the field list cannot pass the KEY check; its
+        // surplus positions get the default of a code without a rule.
+        const std::string code =
+            static_cast<int>(p) < rows ? selection_.Row(static_cast<int>(p)).code : std::string();
+        defaults.push_back(TypeDefault(code));
+        if (code == "T")
+            tinTypeColumn = static_cast<int>(p);
+    }
+}
+
+void TDataMerge::StartRecord(const TStringList& defaults, int tinTypeColumn) {
+    FRecord = defaults;  // reuses the entries' storage of the previous record
+    SetTinTypeColumn(tinTypeColumn);
+}
+
+void TDataMerge::ResetRecord() {
+    TStringList defaults;
+    int tinTypeColumn = -1;
+    RecordDefaults(defaults, tinTypeColumn);
+    StartRecord(defaults, tinTypeColumn);
+}
+
+void TDataMerge::SaveImportFile() {
+    const std::string importFileName = ImportFileName();
+    WriteImportFile(importFileName, FOutput);
+    const TFileNameParts importParts = SplitFileName(importFileName, PlatformSeparators());
+    registry_.WriteTextDirectory(importParts.folder);
+    const TFileNameParts extractParts = SplitFileName(FExtractFileName, PlatformSeparators());
+    ops_.InformationBox(
+        ImportInstructions(extractParts.name, importParts.name, importParts.folder, FFormName),
+        kImportInstructionsTitle);
+}
+
+// ---------------------------------------------------------------------------
+// Texts
+
+std::string TDataMerge::ImportFileName() const {
+    return qs::ImportFileName(FExtractFileName, PlatformSeparators());
+}
+
+std::string TDataMerge::VerificationSummary() const {
+    return VerificationSummaryText(FExtractFileName, FFormName, FOutput.size());
+}
+
+}  // namespace qs
