@@ -1,0 +1,73 @@
+#include "cli/command_line.h"
+
+#include <string_view>
+
+namespace qs::cli {
+
+std::optional<std::string> TParsedArgs::Value(const std::string& name) const {
+    const auto it = options.find(name);
+    if (it == options.end())
+        return std::nullopt;
+    return it->second;
+}
+
+namespace {
+
+const TOptionSpec* FindSpec(std::string_view word, const std::vector<TOptionSpec>& specs) {
+    for (const TOptionSpec& spec : specs) {
+        if (word == spec.name || (!spec.alias.empty() && word == spec.alias))
+            return &spec;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<TOptionSpec>& specs) {
+    static const TOptionSpec kHelp{"--help", "-h", false, ""};
+    TParsedArgs parsed;
+    bool operandsOnly = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (operandsOnly || word.size() < 2 || word[0] != '-') {
+            parsed.operands.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            operandsOnly = true;
+            continue;
+        }
+        std::string_view name = word;
+        std::optional<std::string> inlineValue;
+        if (word.rfind("--", 0) == 0) {
+            const std::size_t eq = word.find('=');
+            if (eq != std::string::npos) {
+                name = std::string_view(word).substr(0, eq);
+                inlineValue = word.substr(eq + 1);
+            }
+        }
+        const TOptionSpec* spec = FindSpec(name, specs);
+        if (spec == nullptr && (name == kHelp.name || name == kHelp.alias))
+            spec = &kHelp;
+        if (spec == nullptr)
+            throw EUsageError("unknown option " + std::string(name));
+        if (parsed.Has(spec->name))
+            throw EUsageError("option " + spec->name + " given twice");
+        std::string value;
+        if (spec->takesValue) {
+            if (inlineValue) {
+                value = *inlineValue;
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                throw EUsageError("option " + spec->name + " needs a value");
+            }
+        } else if (inlineValue) {
+            throw EUsageError("option " + spec->name + " takes no value");
+        }
+        parsed.options.emplace(spec->name, std::move(value));
+    }
+    return parsed;
+}
+
+}  // namespace qs::cli
