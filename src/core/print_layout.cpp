@@ -7,7 +7,7 @@ namespace qs {
 
 namespace {
 
-// Number of characters of text from `from` that fit into width (at least one).
+// Number of bytes of text from `from` that fit into width (at least one character).
 std::size_t FittingLength(const std::string& text, std::size_t from,
                           const IPrintFontMetrics& metrics, int width) {
     long long used = 0;
@@ -18,7 +18,15 @@ std::size_t FittingLength(const std::string& text, std::size_t from,
             break;
         ++end;
     }
-    return end > from ? end - from : 1;
+    if (end == from) {
+        // Not even one character fits: print it alone, with the zero-width
+        // bytes that belong to it (the continuation bytes of a UTF-8 sequence).
+        ++end;
+        while (end < text.size() && metrics.CharWidth(static_cast<unsigned char>(text[end])) == 0) {
+            ++end;
+        }
+    }
+    return end - from;
 }
 
 }  // namespace

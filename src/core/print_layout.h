@@ -14,7 +14,8 @@ namespace qs {
 class IPrintFontMetrics {
   public:
     virtual ~IPrintFontMetrics() = default;
-    // Advance width of one character.
+    // Advance width of one byte of text. A byte of width 0 (for example a
+    // continuation byte of a UTF-8 sequence) stays with the character before it.
     virtual int CharWidth(unsigned char c) const = 0;
     // Height of a printed piece of text.
     virtual int TextHeight() const = 0;

@@ -79,6 +79,31 @@ TEST(PrintLayout, WidthsOfDifferentCharactersAreSummed) {
     EXPECT_EQ(placed, expected);
 }
 
+// UTF-8: the continuation bytes have no width of their own.
+class TUtf8Metrics : public IPrintFontMetrics {
+  public:
+    int CharWidth(unsigned char c) const override { return (c & 0xC0) == 0x80 ? 0 : 10; }
+    int TextHeight() const override { return 10; }
+    int FontHeight() const override { return 10; }
+};
+
+TEST(PrintLayout, MultiByteCharactersAreNeverSplit) {
+    TUtf8Metrics metrics;
+    const std::string e = "\xc3\xa9";  // one character, two bytes
+    struct Case {
+        int width;
+        std::vector<std::string> pieces;
+    };
+    for (const Case& c : {Case{20, {"a" + e, "b"}}, Case{5, {"a", e, "b"}}}) {
+        std::vector<std::string> pieces;
+        auto pages = LayoutPrintout({"a" + e + "b"}, metrics, c.width, 1000);
+        for (const TPrintedLine& line : pages[0]) {
+            pieces.push_back(line.text);
+        }
+        EXPECT_EQ(pieces, c.pieces) << c.width;
+    }
+}
+
 TEST(PrintLayout, PageBreaks) {
     struct Case {
         const char* name;
