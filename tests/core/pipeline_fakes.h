@@ -1,0 +1,137 @@
+#pragma once
+// Fakes of the window operations and the registry, and a scratch folder, for
+// the pipeline tests.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/errors.h"
+#include "core/services.h"
+
+namespace qs::test {
+
+class FakeOps : public IWindowOps {
+  public:
+    std::vector<std::string> arguments;
+    std::string programFileName = "QS2017DM";
+    std::string caption = "Quillstone Data Merge Module [ 2017 ]";
+    std::optional<std::string> choice;  // the open dialog's answer; nullopt: cancelled
+    bool answer = true;                 // the yes/no question's answer
+
+    // What the pipeline did, in order: "warning", "error", "beep", "question",
+    // "information", "end".
+    std::vector<std::string> events;
+    std::string warningText, warningCaption;
+    std::string errorText;
+    std::string questionText, questionTitle;
+    std::string infoText, infoTitle;
+    std::vector<bool> cursorCalls;
+
+    int ArgumentCount() override { return static_cast<int>(arguments.size()); }
+    std::string FirstArgument() override { return arguments.empty() ? "" : arguments[0]; }
+    std::string ProgramFileName() override { return programFileName; }
+    bool FileExists(const std::string& fileName) override {
+        std::error_code ec;
+        return std::filesystem::is_regular_file(fileName, ec);
+    }
+    void WarningBox(const std::string& text, const std::string& boxCaption) override {
+        events.push_back("warning");
+        warningText = text;
+        warningCaption = boxCaption;
+    }
+    std::optional<std::string> OpenFileChoice() override { return choice; }
+    void Beep() override { events.push_back("beep"); }
+    bool YesNoQuestion(const std::string& text, const std::string& title) override {
+        events.push_back("question");
+        questionText = text;
+        questionTitle = title;
+        return answer;
+    }
+    void InformationBox(const std::string& text, const std::string& title) override {
+        events.push_back("information");
+        infoText = text;
+        infoTitle = title;
+    }
+    void ErrorBox(const std::string& text) override {
+        events.push_back("error");
+        errorText = text;
+    }
+    void EndProgram() override { events.push_back("end"); }
+    void SetBusyCursor(bool busy) override { cursorCalls.push_back(busy); }
+    std::string MainWindowCaption() override { return caption; }
+};
+
+class FakeRegistry : public IRegistry {
+  public:
+    std::vector<std::string> written;    // every folder written, in order
+    std::optional<std::string> failure;  // when set, writing raises this message
+
+    void WriteTextDirectory(const std::string& folder) override {
+        if (failure)
+            throw EMergeError(*failure);
+        written.push_back(folder);
+    }
+};
+
+// A fresh, empty folder per test, removed at the end.
+class ScratchDir {
+  public:
+    ScratchDir() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = std::filesystem::temp_directory_path() /
+                (std::string("qs_core_") + info->test_suite_name() + "_" + info->name());
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    // The folder with its trailing separator.
+    std::string Folder() const { return path_.string() + "/"; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline std::string Fixture(const std::string& name) {
+    return std::string(QS_TEST_DATA) + "/" + name;
+}
+
+// The lines joined with CR LF after every line.
+inline std::string CrLfText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+}  // namespace qs::test
