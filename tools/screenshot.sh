@@ -3,7 +3,8 @@
 # chosen and a few rows ticked.
 #   tools/screenshot.sh [output.png] [form] [rows]
 # e.g. tools/screenshot.sh /tmp/form1.png 1099-MISC 0,5,9
-# BUILD selects the build directory (default: build).
+# BUILD selects the build directory (default: build); POPUP=1 opens the form
+# list and pictures the whole screen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-/tmp/qs2017dm.png}"
@@ -16,6 +17,8 @@ if [ ! -x "$program" ]; then
 fi
 config="$(mktemp -d)"
 trap 'rm -rf "$config"' EXIT
-XDG_CONFIG_HOME="$config" QS2017DM_DEMO_FORM="$form" QS2017DM_DEMO_TICKS="$rows" \
-  QS2017DM_DEMO_SHOT="$out" xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$program"
+popup=()
+if [ -n "${POPUP:-}" ]; then popup=(QS2017DM_DEMO_POPUP=1); fi
+env XDG_CONFIG_HOME="$config" QS2017DM_DEMO_FORM="$form" QS2017DM_DEMO_TICKS="$rows" \
+  QS2017DM_DEMO_SHOT="$out" "${popup[@]}" xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$program"
 echo "$out"

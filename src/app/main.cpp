@@ -1,6 +1,9 @@
 // QS2017DM: the application title, the main window Form1, the hidden template
 // window fmTemplate, then the event loop.
 #include <QApplication>
+#include <QComboBox>
+#include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <memory>
 
@@ -15,8 +18,9 @@
 namespace {
 
 // For the screenshot script only: QS2017DM_DEMO_FORM picks a form,
-// QS2017DM_DEMO_TICKS ticks rows ("0,5,9"), QS2017DM_DEMO_SHOT saves a picture
-// of the window to that file and ends the program.
+// QS2017DM_DEMO_TICKS ticks rows ("0,5,9"), QS2017DM_DEMO_POPUP=1 opens the
+// form combo's list, QS2017DM_DEMO_SHOT saves a picture of the window (of the
+// whole screen when the list is open) to that file and ends the program.
 void ApplyDemoState(TForm1& form1) {
     const QString form = qEnvironmentVariable("QS2017DM_DEMO_FORM");
     const QString shot = qEnvironmentVariable("QS2017DM_DEMO_SHOT");
@@ -38,10 +42,16 @@ void ApplyDemoState(TForm1& form1) {
                 selection.SetChecked(row, true);
             }
         }
+        if (qEnvironmentVariableIsSet("QS2017DM_DEMO_POPUP")) {
+            form1.coForm->showPopup();
+        }
     });
     if (!shot.isEmpty()) {
         QTimer::singleShot(500, &form1, [&form1, shot] {
-            form1.grab().save(shot);
+            const QPixmap picture = qEnvironmentVariableIsSet("QS2017DM_DEMO_POPUP")
+                                        ? form1.screen()->grabWindow(0)
+                                        : form1.grab();
+            picture.save(shot);
             form1.close();
         });
     }
