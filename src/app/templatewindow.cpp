@@ -210,10 +210,10 @@ void TfmTemplate::SetDialogs(ITemplateDialogs* dialogs) {
     dialogs_ = dialogs;
 }
 
-ITemplateDialogs& TfmTemplate::Dialogs() const {
+ITemplateDialogs& TfmTemplate::Dialogs() {
     if (dialogs_ != nullptr)
         return *dialogs_;
-    return const_cast<TQtTemplateDialogs&>(qtDialogs_);
+    return qtDialogs_;
 }
 
 QPrinter& TfmTemplate::Printer() {

@@ -74,7 +74,7 @@ class TfmTemplate : public QDialog {
     void bPrintClick();
 
   private:
-    ITemplateDialogs& Dialogs() const;
+    ITemplateDialogs& Dialogs();
     void ShowError(const std::string& message);
     QString FirstLine() const;
     // Prints the template on the printer; throws EMergeError when the job fails.
