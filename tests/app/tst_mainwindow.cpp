@@ -17,11 +17,13 @@
 #include <optional>
 
 #include "app/mainwindow.h"
+#include "app/templatewindow.h"
 #include "app/textconv.h"
 #include "app/windowops.h"
 #include "core/clock.h"
 #include "core/fieldselection.h"
 #include "core/schema.h"
+#include "core/template_text.h"
 #include "core/typecodes.h"
 #include "platform/registry.h"
 
@@ -154,6 +156,7 @@ class TestMainWindow : public QObject {
     void verificationYesSavesNoKeeps();
     void verificationCancelAndErrors();
     void informationBoxLeavesWindowsUsable();
+    void displayTemplateShowsTheTicks();
 };
 
 void TestMainWindow::startState() {
@@ -640,6 +643,34 @@ void TestMainWindow::informationBoxLeavesWindowsUsable() {
     QCOMPARE(icon, QMessageBox::NoIcon);
     QVERIFY(modal == nullptr);
     QVERIFY(window.isEnabled());
+}
+
+void TestMainWindow::displayTemplateShowsTheTicks() {
+    TProgram program;
+    TForm1& form = program.form;
+    TfmTemplate fmTemplate(&form);
+    form.SetTemplateWindow(&fmTemplate);
+    QVERIFY(form.Start());
+    form.Selection().UserPicksEntry(
+        form.coForm->findText(QStringLiteral("1099-MISC"), Qt::MatchExactly));
+    Tick(form.lvDestination, 0, true);
+    Tick(form.lvDestination, 18, true);
+
+    // The template window opens modally with the text of the chosen form and ticks.
+    bool shown = false;
+    qs::TStringList lines;
+    QTimer::singleShot(0, &form, [&] {
+        shown = fmTemplate.isVisible() && QApplication::activeModalWidget() == &fmTemplate;
+        lines = fmTemplate.TemplateLines();
+        fmTemplate.reject();
+    });
+    QTest::mouseClick(form.bDisplay, Qt::LeftButton);
+    QVERIFY(shown);
+    QVERIFY(!lines.empty());
+    QCOMPARE(lines.front(), std::string("FORM 1099-MISC"));
+    QCOMPARE(lines, qs::BuildTemplateText("1099-MISC", form.Selection().Rows(),
+                                          program.ops.ProgramFileName()));
+    QCOMPARE(program.dialogs.boxes.size(), 0);
 }
 
 int main(int argc, char* argv[]) {
