@@ -154,40 +154,44 @@ void TDataMerge::CheckKeySegment() {
     }
 }
 
-void TDataMerge::ConvertDataSegment() {
-    // The data segment checks.
-    const int b = IndexOfText(FInputLines, kBeginDataMarker);
-    if (b < 0)
+TDataSegment TDataMerge::CheckDataSegment() const {
+    TDataSegment segment;
+    segment.begin = IndexOfText(FInputLines, kBeginDataMarker);
+    if (segment.begin < 0)
         throw EMergeError(ExtractCheckMessage(kBeginDataNotFound, FExtractFileName));
-    const int e = IndexOfText(FInputLines, kEndDataMarker);
-    if (e < 0)
+    segment.end = IndexOfText(FInputLines, kEndDataMarker);
+    if (segment.end < 0)
         throw EMergeError(ExtractCheckMessage(kEndDataNotFound, FExtractFileName));
-    if (e < b) {
+    if (segment.end < segment.begin) {
         throw EMergeError(ExtractCheckMessage(kEndDataPrecedesBeginData, FExtractFileName));
     }
     // The supplied fields, with the code and caption of their rows.
-    struct TSupplied {
-        int position;
-        std::string code;
-        std::string caption;
-    };
-    std::vector<TSupplied> supplied;
     for (std::size_t p = 0; p < FKey.size(); ++p) {
         if (FKey[p] != '1')
             continue;
-        TSupplied field{static_cast<int>(p), {}, {}};
+        TSuppliedField field{static_cast<int>(p), {}, {}};
         if (field.position < selection_.RowCount()) {
             field.code = selection_.Row(field.position).code;
             field.caption = selection_.Row(field.position).caption;
         }
-        supplied.push_back(std::move(field));
+        segment.supplied.push_back(std::move(field));
     }
-    const std::size_t k = supplied.size();
+    const std::size_t k = segment.supplied.size();
     if (k == 0)
         throw EMergeError(ExtractCheckMessage(kNoFieldsSelected, FExtractFileName));
-    const std::size_t n = static_cast<std::size_t>(e - b - 1);
-    if (n % k != 0)
-        throw EMergeError(AllocationMessage(k, n, FExtractFileName));
+    segment.lineCount = static_cast<std::size_t>(segment.end - segment.begin - 1);
+    if (segment.lineCount % k != 0)
+        throw EMergeError(AllocationMessage(k, segment.lineCount, FExtractFileName));
+    return segment;
+}
+
+void TDataMerge::ConvertDataSegment() {
+    const TDataSegment segment = CheckDataSegment();
+    const int b = segment.begin;
+    const int e = segment.end;
+    const std::vector<TSuppliedField>& supplied = segment.supplied;
+    const std::size_t k = supplied.size();
+    const std::size_t n = segment.lineCount;
 
     // Drop the end marker and everything up to the begin marker, each range in
     // one step: the list then begins with the first data line.
@@ -209,7 +213,7 @@ void TDataMerge::ConvertDataSegment() {
         StartRecord(defaults, tinTypeColumn);
         for (std::size_t j = 0; j < k; ++j) {
             const std::string& raw = FInputLines[r * k + j];
-            const TSupplied& field = supplied[j];
+            const TSuppliedField& field = supplied[j];
             TValueResult result = ConvertValue(field.code, raw, clock_);
             if (!result.ok) {
                 throw EMergeError(ValueErrorMessage(FExtractFileName, r + 1, j + 1, field.caption,
