@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "core/errors.h"
 #include "core/messages.h"
@@ -12,22 +13,89 @@ namespace qs {
 
 namespace {
 
-// Calls onLine(begin, end) for every line of text, text already cut at its first NUL.
-template <typename OnLine>
-void ForEachLine(std::string_view text, OnLine onLine) {
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    while (p != end) {
-        const char* start = p;
-        while (p != end && *p != '\r' && *p != '\n')
+// Splits text that arrives in pieces into lines. Without a list it only
+// counts them, so that the list can be allocated once before it is filled:
+// a large extract holds millions of lines, and a list that regrows needs
+// its space twice for a moment.
+class TLineScanner {
+  public:
+    explicit TLineScanner(TStringList* lines) : lines_(lines) {}
+
+    void Feed(std::string_view piece) {
+        const char* p = piece.data();
+        const char* const end = p + piece.size();
+        while (p != end && !stopped_) {
+            if (skipLf_) {
+                // The LF of a CR LF pair that the previous piece ended in the middle of.
+                skipLf_ = false;
+                if (*p == '\n')
+                    ++p;
+                continue;
+            }
+            const char* start = p;
+            while (p != end && !IsSpecial(*p))
+                ++p;
+            if (p == end) {
+                Append(start, p);
+                break;
+            }
+            if (*p == '\0') {
+                // A NUL ends the text; a line begun before it is a line.
+                if (p != start || inLine_)
+                    EndLine(start, p);
+                stopped_ = true;
+                break;
+            }
+            EndLine(start, p);
+            if (*p == '\r')
+                skipLf_ = true;
             ++p;
-        onLine(start, p);
-        if (p != end && *p == '\r')
-            ++p;
-        if (p != end && *p == '\n')
-            ++p;
+        }
     }
-}
+
+    // A last line without a line end is a line.
+    void Finish() {
+        if (inLine_ && !stopped_)
+            EndLine(nullptr, nullptr);
+        stopped_ = true;
+    }
+
+    std::size_t Count() const { return count_; }
+
+  private:
+    static bool IsSpecial(char c) {
+        return static_cast<unsigned char>(c) <= '\r' && (c == '\r' || c == '\n' || c == '\0');
+    }
+
+    void Append(const char* begin, const char* end) {
+        if (begin == end)
+            return;
+        inLine_ = true;
+        if (lines_ != nullptr)
+            partial_.append(begin, end);
+    }
+
+    void EndLine(const char* begin, const char* end) {
+        ++count_;
+        if (lines_ != nullptr) {
+            if (partial_.empty()) {
+                lines_->emplace_back(begin, end);
+            } else {
+                partial_.append(begin, end);
+                lines_->push_back(std::move(partial_));
+                partial_.clear();
+            }
+        }
+        inLine_ = false;
+    }
+
+    TStringList* lines_;
+    std::string partial_;  // the begun line of an earlier piece
+    std::size_t count_ = 0;
+    bool inLine_ = false;
+    bool skipLf_ = false;
+    bool stopped_ = false;
+};
 
 std::string AbsolutePath(const std::string& path) {
     std::error_code ec;
@@ -37,48 +105,72 @@ std::string AbsolutePath(const std::string& path) {
     return absolute.string();
 }
 
+[[noreturn]] void ThrowCannotOpen(const std::string& path, int err) {
+    throw EMergeError(CannotOpenFileMessage(AbsolutePath(path), SystemErrorText(err)));
+}
+
+// Feeds the whole file to the scanner; false when reading failed (errno tells why).
+bool ScanFile(std::FILE* file, std::vector<char>& buffer, TLineScanner& scanner) {
+    std::size_t got;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
+        scanner.Feed(std::string_view(buffer.data(), got));
+    }
+    scanner.Finish();
+    return std::ferror(file) == 0;
+}
+
 }  // namespace
 
 TStringList SplitLines(std::string_view text) {
-    const std::size_t nul = text.find('\0');
-    if (nul != std::string_view::npos)
-        text = text.substr(0, nul);
-
-    // Counting first lets the list be allocated once: a large extract holds
-    // millions of lines, and regrowing would briefly need the space twice.
-    std::size_t count = 0;
-    ForEachLine(text, [&count](const char*, const char*) { ++count; });
+    TLineScanner counter(nullptr);
+    counter.Feed(text);
+    counter.Finish();
     TStringList lines;
-    lines.reserve(count);
-    ForEachLine(text, [&lines](const char* b, const char* e) { lines.emplace_back(b, e); });
+    lines.reserve(counter.Count());
+    TLineScanner scanner(&lines);
+    scanner.Feed(text);
+    scanner.Finish();
     return lines;
 }
 
 TStringList LoadTextFile(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        const int err = errno;
-        throw EMergeError(CannotOpenFileMessage(AbsolutePath(path), SystemErrorText(err)));
+    if (file == nullptr)
+        ThrowCannotOpen(path, errno);
+
+    // The file is read in pieces, twice: once to count the lines, once to
+    // store them. A file that cannot be read again (a pipe) is kept whole
+    // in memory instead.
+    std::vector<char> buffer(1 << 16);
+    TStringList lines;
+    bool ok = true;
+    if (std::fseek(file, 0, SEEK_SET) == 0) {
+        TLineScanner counter(nullptr);
+        ok = ScanFile(file, buffer, counter);
+        if (ok) {
+            lines.reserve(counter.Count());
+            ok = std::fseek(file, 0, SEEK_SET) == 0;
+        }
+        if (ok) {
+            TLineScanner scanner(&lines);
+            ok = ScanFile(file, buffer, scanner);
+        }
+    } else {
+        std::string content;
+        std::size_t got;
+        while ((got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
+            content.append(buffer.data(), got);
+        }
+        ok = std::ferror(file) == 0;
+        if (ok)
+            lines = SplitLines(content);
     }
-
-    std::string content;
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (!ec)
-        content.reserve(static_cast<std::size_t>(size));
-
-    char buffer[1 << 16];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        content.append(buffer, got);
-    // Reading can still fail after the open succeeded, for example on a folder.
-    const bool failed = std::ferror(file) != 0;
+    // Reading can fail after the open succeeded, for example on a folder.
     const int err = errno;
     std::fclose(file);
-    if (failed) {
-        throw EMergeError(CannotOpenFileMessage(AbsolutePath(path), SystemErrorText(err)));
-    }
-    return SplitLines(content);
+    if (!ok)
+        ThrowCannotOpen(path, err);
+    return lines;
 }
 
 }  // namespace qs
