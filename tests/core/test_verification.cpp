@@ -12,6 +12,7 @@
 #include "core/messages.h"
 #include "core/schema.h"
 #include "core/verification.h"
+#include "core/verification_report.h"
 #include "pipeline_fakes.h"
 
 namespace qs {
@@ -295,6 +296,44 @@ TEST(Verification, AgreesWithTheConversionOnEveryFixture) {
         }
     }
     EXPECT_GE(extracts, 3);  // the folder holds extracts that reach the values
+}
+
+TEST(VerificationReport, LinesOfTheTextReport) {
+    Merge m(Fixture("verify_1098e_problems.txt"));
+    const TVerification result = VerifyExtract(m.merge);
+    EXPECT_EQ(
+        ProblemLine(result.problems[0]),
+        "line 10: Record # 2, Field # 2: Destination field \"Foreign address indicator\" maps "
+        "to an invalid indicator value \"maybe \"");
+    EXPECT_EQ(ClosingLine(result), "4 problems in 4 records");
+    EXPECT_EQ(TotalLines(result),
+              std::vector<std::string>{"TOTAL Box 1 - Student loan interest received: 1000.3050"});
+
+    TVerification counts;
+    counts.problemCount = 1;
+    counts.recordCount = 1;
+    counts.problems.resize(1);
+    EXPECT_EQ(ClosingLine(counts), "1 problem in 1 record");
+    counts.problemCount = 3;
+    counts.recordCount = 0;
+    EXPECT_EQ(ClosingLine(counts), "3 problems in 0 records (first 1 shown)");
+}
+
+TEST(VerificationReport, JsonStringEscapesEveryByteOutsidePrintableAscii) {
+    struct Case {
+        std::string bytes;
+        std::string json;
+    };
+    const Case cases[] = {
+        {"", "\"\""},
+        {"Caf\xE9 M\xFCller", "\"Caf\\u00e9 M\\u00fcller\""},
+        {"say \"hi\" \\ /", "\"say \\\"hi\\\" \\\\ /\""},
+        {"a\tb\r\nc", "\"a\\tb\\r\\nc\""},
+        {std::string("\x01\x1F\x7F\x80\xFF", 5), "\"\\u0001\\u001f\\u007f\\u0080\\u00ff\""},
+        {std::string("x\0y", 3), "\"x\\u0000y\""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(JsonString(c.bytes), c.json) << c.json;
 }
 
 }  // namespace
