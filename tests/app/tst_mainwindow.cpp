@@ -128,6 +128,20 @@ void Tick(QTreeWidget* list, int row, bool checked) {
     list->topLevelItem(row)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
 }
 
+// A left click in the middle of a row's check box.
+void ClickCheckBox(QTreeWidget* list, int row) {
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    list->scrollToItem(item);
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    option.rect = list->visualItemRect(item);
+    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    option.text = item->text(0);
+    const QRect box =
+        list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
+}
+
 // Shows the window and gives it the keyboard focus.
 void ShowActive(TForm1& form) {
     form.show();
@@ -349,6 +363,22 @@ void TestMainWindow::tickingMovesHintSelectionAndButton() {
     QCOMPARE(form.TypeStatus->text(), QString());
     QVERIFY(!form.bDisplay->isEnabled());
     QVERIFY(!form.Selection().Row(10).checked);
+
+    // Clicks on check boxes: the click itself selects nothing; ticking moves
+    // the selection, unticking leaves it.
+    ClickCheckBox(list, 20);
+    ClickCheckBox(list, 30);
+    QCOMPARE(TickedRows(list), (QList<int>{20, 30}));
+    QCOMPARE(SelectedRow(list), 30);
+    QCOMPARE(form.TypeStatus->text(), HintOfRow(list, 30));
+    ClickCheckBox(list, 20);
+    QCOMPARE(TickedRows(list), QList<int>{30});
+    QCOMPARE(SelectedRow(list), 30);
+    QCOMPARE(form.Selection().SelectedRow(), 30);
+    QCOMPARE(form.TypeStatus->text(), QString());
+    QVERIFY(form.bDisplay->isEnabled());
+    ClickCheckBox(list, 30);
+    QVERIFY(!form.bDisplay->isEnabled());
 
     // Another form discards every tick.
     Tick(list, 0, true);
