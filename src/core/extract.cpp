@@ -61,6 +61,7 @@ class TLineScanner {
     }
 
     std::size_t Count() const { return count_; }
+    bool Stopped() const { return stopped_; }
 
   private:
     static bool IsSpecial(char c) {
@@ -109,14 +110,17 @@ std::string AbsolutePath(const std::string& path) {
     throw EMergeError(CannotOpenFileMessage(AbsolutePath(path), SystemErrorText(err)));
 }
 
-// Feeds the whole file to the scanner; false when reading failed (errno tells why).
+// Feeds the file to the scanner up to its end or its first NUL; false when
+// reading failed (errno tells why). Nothing after a NUL is read, so an
+// endless source of NUL bytes ends at once.
 bool ScanFile(std::FILE* file, std::vector<char>& buffer, TLineScanner& scanner) {
     std::size_t got;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
+    while (!scanner.Stopped() && (got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
         scanner.Feed(std::string_view(buffer.data(), got));
     }
+    const bool ok = std::ferror(file) == 0;
     scanner.Finish();
-    return std::ferror(file) == 0;
+    return ok;
 }
 
 }  // namespace
@@ -139,8 +143,8 @@ TStringList LoadTextFile(const std::string& path) {
         ThrowCannotOpen(path, errno);
 
     // The file is read in pieces, twice: once to count the lines, once to
-    // store them. A file that cannot be read again (a pipe) is kept whole
-    // in memory instead.
+    // store them. A file that cannot be read again (a pipe) is read once into
+    // a list that grows.
     std::vector<char> buffer(1 << 16);
     TStringList lines;
     bool ok = true;
@@ -151,19 +155,10 @@ TStringList LoadTextFile(const std::string& path) {
             lines.reserve(counter.Count());
             ok = std::fseek(file, 0, SEEK_SET) == 0;
         }
-        if (ok) {
-            TLineScanner scanner(&lines);
-            ok = ScanFile(file, buffer, scanner);
-        }
-    } else {
-        std::string content;
-        std::size_t got;
-        while ((got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
-            content.append(buffer.data(), got);
-        }
-        ok = std::ferror(file) == 0;
-        if (ok)
-            lines = SplitLines(content);
+    }
+    if (ok) {
+        TLineScanner scanner(&lines);
+        ok = ScanFile(file, buffer, scanner);
     }
     // Reading can fail after the open succeeded, for example on a folder.
     const int err = errno;
