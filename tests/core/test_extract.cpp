@@ -7,6 +7,12 @@
 #include "core/extract.h"
 #include "pipeline_fakes.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include <thread>
+#endif
+
 namespace qs {
 namespace {
 
@@ -47,6 +53,35 @@ TEST(LoadTextFile, KeepsBytesAndStopsAtNul) {
     const TStringList expected = {"FORM 1098-E", "KEY 019", "", "  caf\xe9 \t", "",
                                   "{END DATA}",  ""};
     EXPECT_EQ(LoadTextFile(Fixture("line_ends.txt")), expected);
+}
+
+// The file is read in pieces: line ends and lines that straddle the pieces'
+// borders, and a NUL far into the file, give the same lines as the whole text.
+TEST(LoadTextFile, PiecesGiveTheSameLinesAsTheWholeText) {
+    std::string text(65535, 'a');
+    text += "\r\n";                           // CR LF across the first border
+    text += std::string(200000, 'b') + "\r";  // a line over several pieces
+    text += std::string(131071 - text.size() % 65536, 'c') + "\n\r";
+    text += "last";
+    std::string withNul = text + std::string("\0tail\r\n", 8);
+    ScratchDir dir;
+    for (const std::string& bytes : {text, withNul}) {
+        test::WriteBytes(dir.File("big.txt"), bytes);
+        const TStringList lines = LoadTextFile(dir.File("big.txt"));
+        EXPECT_EQ(lines, SplitLines(text));
+        EXPECT_EQ(lines.size(), 5u);
+        EXPECT_EQ(lines.back(), "last");
+    }
+
+#ifndef _WIN32
+    // A pipe cannot be read twice; it is read once.
+    const std::string fifo = dir.File("pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] { test::WriteBytes(fifo, text); });
+    const TStringList lines = LoadTextFile(fifo);
+    writer.join();
+    EXPECT_EQ(lines, SplitLines(text));
+#endif
 }
 
 TEST(LoadTextFile, UnreadableFileNamesAbsolutePathAndReason) {
