@@ -102,7 +102,9 @@ void TDataMerge::bVerifyClick() {
 // Pipeline steps
 
 void TDataMerge::LoadInputLines() {
-    FInputLines.clear();
+    // Emptied with its storage released first, so that the lines of an earlier
+    // extract are not held while the next one loads.
+    FInputLines = TStringList();
     FInputLines = LoadTextFile(FExtractFileName);
 }
 
