@@ -14,9 +14,9 @@ std::optional<std::string> TParsedArgs::Value(const std::string& name) const {
 namespace {
 
 const TOptionSpec* FindSpec(std::string_view word, const std::vector<TOptionSpec>& specs) {
-    for (const TOptionSpec& spec : specs) {
-        if (word == spec.name || (!spec.alias.empty() && word == spec.alias))
-            return &spec;
+    for (const TOptionSpec& option : specs) {
+        if (word == option.name || (!option.alias.empty() && word == option.alias))
+            return &option;
     }
     return nullptr;
 }
@@ -46,26 +46,26 @@ TParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<TO
                 inlineValue = word.substr(eq + 1);
             }
         }
-        const TOptionSpec* spec = FindSpec(name, specs);
-        if (spec == nullptr && (name == kHelp.name || name == kHelp.alias))
-            spec = &kHelp;
-        if (spec == nullptr)
+        const TOptionSpec* option = FindSpec(name, specs);
+        if (option == nullptr && (name == kHelp.name || name == kHelp.alias))
+            option = &kHelp;
+        if (option == nullptr)
             throw EUsageError("unknown option " + std::string(name));
-        if (parsed.Has(spec->name))
-            throw EUsageError("option " + spec->name + " given twice");
+        if (parsed.Has(option->name))
+            throw EUsageError("option " + option->name + " given twice");
         std::string value;
-        if (spec->takesValue) {
+        if (option->takesValue) {
             if (inlineValue) {
                 value = *inlineValue;
             } else if (i + 1 < args.size()) {
                 value = args[++i];
             } else {
-                throw EUsageError("option " + spec->name + " needs a value");
+                throw EUsageError("option " + option->name + " needs a value");
             }
         } else if (inlineValue) {
-            throw EUsageError("option " + spec->name + " takes no value");
+            throw EUsageError("option " + option->name + " takes no value");
         }
-        parsed.options.emplace(spec->name, std::move(value));
+        parsed.options.emplace(option->name, std::move(value));
     }
     return parsed;
 }
