@@ -8,7 +8,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev pkg-config \
-                   libbenchmark-dev python3 xauth xvfb
+                   libbenchmark-dev python3 xauth xvfb locales
 EXTRACT ?=
 
 .PHONY: run test deps build build-asan format fuzz bench clean
