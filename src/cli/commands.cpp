@@ -17,9 +17,9 @@ const std::vector<TCommand>& Commands() {
          {},
          RunConvert},
         {"verify",
-         "EXTRACT",
-         "check and convert a data extract; print a summary, write nothing",
-         {},
+         "EXTRACT [--all] [--limit N] [--json]",
+         "check and convert a data extract; print a summary and the money totals, write nothing",
+         {{"--all", "", false, ""}, {"--limit", "", true, "N"}, {"--json", "", false, ""}},
          RunVerify},
         {"template",
          "FORM (--key BITMAP | --fields P,P,...) [-o FILE]",
@@ -68,6 +68,9 @@ std::string UsageText(const std::string& programName) {
         "counted from 0, as \"" +
         programName +
         " fields FORM\" lists them. Without -o the template is printed.\n"
+        "\nVerify: --all tries every value and prints one line per problem, then the\n"
+        "counts and the money totals; --limit N prints at most N problems (implies\n"
+        "--all); --json prints the same result as one JSON object.\n"
         "\nExit status: 0 done, 1 extract rejected, 2 extract not found, 3 writing failed,\n"
         "64 usage error.";
     return text;

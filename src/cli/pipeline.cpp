@@ -1,6 +1,10 @@
 // convert and verify: the unattended pipeline without a window.
 //   load lines -> CheckFormSegment -> CheckKeySegment -> ConvertDataSegment [-> SaveImportFile]
+// verify --all / --limit / --json: the full verification, every value tried.
 // The exit code tells which stage stopped the run.
+#include <charconv>
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "cli/commands.h"
@@ -10,6 +14,8 @@
 #include "core/merge.h"
 #include "core/messages.h"
 #include "core/strings.h"
+#include "core/verification.h"
+#include "core/verification_report.h"
 #include "platform/registry.h"
 
 namespace qs::cli {
@@ -45,10 +51,15 @@ int RunPipeline(const std::string& command, const TParsedArgs& args, const TCont
                        ops.MainWindowCaption());
         return kExitMissing;
     }
+    TVerification verification;
     try {
         merge.LoadInputLines();
         merge.CheckFormSegment();
         merge.CheckKeySegment();
+        // verify also reports the money totals; the verification reads the
+        // lines before the conversion takes the data segment out of them.
+        if (!save)
+            verification = VerifyDataSegment(merge, 0);
         merge.ConvertDataSegment();
     } catch (const EMergeError& e) {
         ops.ErrorBox(ErrorBoxText(e.what()));
@@ -57,6 +68,8 @@ int RunPipeline(const std::string& command, const TParsedArgs& args, const TCont
     if (!save) {
         // The summary without the question that the window asks after it.
         PrintOut(FirstLines(merge.VerificationSummary(), 6));
+        for (const std::string& line : TotalLines(verification))
+            PrintOut(line);
         return kExitOk;
     }
     try {
@@ -68,6 +81,59 @@ int RunPipeline(const std::string& command, const TParsedArgs& args, const TCont
     return kExitOk;
 }
 
+// The value of --limit: decimal digits only; beyond the range means no limit.
+std::size_t ProblemLimit(const std::string& text) {
+    std::size_t limit = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, limit);
+    if (text.empty() || text[0] < '0' || text[0] > '9' || ptr != end) {
+        throw EUsageError("--limit takes a number of problems, not \"" + text + "\"");
+    }
+    return ec == std::errc::result_out_of_range ? kAllProblems : limit;
+}
+
+// verify with --all, --limit or --json: every value tried, each problem
+// reported. Structure failures print their usual message and stop.
+int RunFullVerification(const TParsedArgs& args, const TContext& context) {
+    RequireOperands(args, {"EXTRACT"});
+    const bool json = args.Has("--json");
+    const std::optional<std::string> limitText = args.Value("--limit");
+    const std::size_t limit = limitText ? ProblemLimit(*limitText) : kAllProblems;
+    TConsoleOps ops(context.programName + " verify", args.operands[0]);
+    TSettingsRegistry registry;
+    const SystemClock clock;
+    TDataMerge merge(ops, registry, clock);
+
+    merge.SetExtractFileName(Trim(ops.FirstArgument()));
+    if (!ops.FileExists(merge.ExtractFileName())) {
+        const std::string message =
+            MissingFileMessage(merge.ExtractFileName(), ops.ProgramFileName());
+        ops.WarningBox(message, ops.MainWindowCaption());
+        if (json)
+            PrintOut(FailureJson(merge.ExtractFileName(), "", message));
+        return kExitMissing;
+    }
+    TVerification verification;
+    try {
+        verification = VerifyExtract(merge, limit);
+    } catch (const EMergeError& e) {
+        ops.ErrorBox(ErrorBoxText(e.what()));
+        if (json)
+            PrintOut(FailureJson(merge.ExtractFileName(), merge.FormName(), e.what()));
+        return kExitRejected;
+    }
+    if (json) {
+        PrintOut(VerificationJson(merge.ExtractFileName(), verification));
+    } else {
+        for (const TValueProblem& problem : verification.problems)
+            PrintOut(ProblemLine(problem));
+        PrintOut(ClosingLine(verification));
+        for (const std::string& line : TotalLines(verification))
+            PrintOut(line);
+    }
+    return verification.problemCount == 0 ? kExitOk : kExitRejected;
+}
+
 }  // namespace
 
 int RunConvert(const TParsedArgs& args, const TContext& context) {
@@ -75,6 +141,8 @@ int RunConvert(const TParsedArgs& args, const TContext& context) {
 }
 
 int RunVerify(const TParsedArgs& args, const TContext& context) {
+    if (args.Has("--all") || args.Has("--limit") || args.Has("--json"))
+        return RunFullVerification(args, context);
     return RunPipeline("verify", args, context, false);
 }
 

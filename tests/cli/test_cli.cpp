@@ -326,7 +326,9 @@ TEST_F(Cli, VerifyPrintsTheSummaryAndWritesNothing) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, JoinLines({"EXTRACT: " + extract, "", "RETURNS: 1099-MISC", "RECORDS: 3", "",
-                                "REPORTING YEAR: 2017"},
+                                "REPORTING YEAR: 2017", "TOTAL Rents: 2150.00",
+                                "TOTAL Federal income tax withheld: 125.50",
+                                "TOTAL Nonemployee compensation: 42570.50"},
                                "\n"));
     EXPECT_EQ(e.exitCode, 0);
     EXPECT_NE(e.out.find("\nRECORDS: 0\n"), std::string::npos) << e.out;
