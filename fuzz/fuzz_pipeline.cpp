@@ -20,6 +20,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +39,7 @@
 #include "core/services.h"
 #include "core/strings.h"
 #include "core/typecodes.h"
+#include "core/verification.h"
 
 namespace {
 
@@ -160,12 +163,33 @@ std::string CheckMessage(const std::string& line1, const std::string& path) {
     return line1 + kLineEnd + kLineEnd + "EXTRACT = " + path;
 }
 
+// What the full verification should find: every failing value, and the sum
+// of each supplied money field over the values that pass.
+struct ExpectedProblem {
+    std::size_t line, record, field;
+    int position;
+    std::string caption, reason, raw;
+};
+struct ExpectedTotal {
+    std::size_t field;
+    int position;
+    std::string caption, code;
+    __int128 sum = 0;
+    bool overflow = false;
+    bool moreThanTwoDecimals = false;
+    std::size_t valueCount = 0;
+};
+
 struct Prediction {
-    std::string error;    // empty: the extract passes
+    std::string error;          // empty: the extract passes
+    bool headerPasses = false;  // FORM and KEY pass: the data segment checks run
+    bool dataSegmentPasses = false;
     TStringList records;  // for a passing extract: the expected values, record after record
     std::size_t fieldCount = 0;
     std::size_t recordCount = 0;
     std::string formName;
+    std::vector<ExpectedProblem> problems;
+    std::vector<ExpectedTotal> totals;
 };
 
 int FindMarker(const TStringList& lines, std::string_view marker) {
@@ -212,6 +236,7 @@ Prediction Predict(const TStringList& lines, const std::string& path, const IClo
         out.error = CheckMessage(name + " (2017) checksum error in KEY segment.", path);
         return out;
     }
+    out.headerPasses = true;
     const int b = FindMarker(lines, "{BEGIN DATA}");
     if (b < 0) {
         out.error = CheckMessage("{BEGIN DATA} not found.", path);
@@ -255,20 +280,48 @@ Prediction Predict(const TStringList& lines, const std::string& path, const IClo
         if (code == "T")
             tinTypeColumn = static_cast<int>(p);
     }
+    out.dataSegmentPasses = true;
+    std::vector<int> totalOf(k, -1);
+    for (std::size_t j = 0; j < k; ++j) {
+        const std::string& descriptor = schema[positions[j]];
+        if (descriptor[0] != 'C' && descriptor[0] != 'c')
+            continue;
+        totalOf[j] = static_cast<int>(out.totals.size());
+        out.totals.push_back(
+            {j + 1, static_cast<int>(positions[j]), descriptor.substr(1), descriptor.substr(0, 1)});
+    }
     const std::size_t m = n / k;
     for (std::size_t r = 0; r < m; ++r) {
         TStringList record = defaults;
         for (std::size_t j = 0; j < k; ++j) {
-            const std::string& raw = lines[static_cast<std::size_t>(b) + 1 + r * k + j];
+            const std::size_t index = static_cast<std::size_t>(b) + 1 + r * k + j;
+            const std::string& raw = lines[index];
             const std::string& descriptor = schema[positions[j]];
             const TValueResult v = ConvertValue(descriptor.substr(0, 1), raw, clock);
             if (!v.ok) {
-                out.error = "EXTRACT = " + path + kLineEnd + kLineEnd + "Record # " +
-                            std::to_string(r + 1) + ", Field # " + std::to_string(j + 1) +
-                            kLineEnd + "Destination field \"" + descriptor.substr(1) + "\" maps " +
-                            v.reason + "\"" + raw + "\"";
-                out.records.clear();
-                return out;
+                if (out.problems.empty()) {
+                    out.error = "EXTRACT = " + path + kLineEnd + kLineEnd + "Record # " +
+                                std::to_string(r + 1) + ", Field # " + std::to_string(j + 1) +
+                                kLineEnd + "Destination field \"" + descriptor.substr(1) +
+                                "\" maps " + v.reason + "\"" + raw + "\"";
+                }
+                out.problems.push_back({index + 1, r + 1, j + 1, static_cast<int>(positions[j]),
+                                        descriptor.substr(1), v.reason, raw});
+                continue;
+            }
+            if (totalOf[j] >= 0) {
+                ExpectedTotal& total = out.totals[static_cast<std::size_t>(totalOf[j])];
+                const std::optional<std::int64_t> amount = ReadCurrency(v.value);
+                CHECK(amount.has_value(), v.value);
+                ++total.valueCount;
+                if (*amount % 100 != 0)
+                    total.moreThanTwoDecimals = true;
+                if (!total.overflow) {
+                    total.sum += *amount;
+                    const __int128 lowest = -static_cast<__int128>(INT64_MAX) - 1;
+                    if (total.sum > INT64_MAX || total.sum < lowest)
+                        total.overflow = true;
+                }
             }
             if (v.store)
                 record[positions[j]] = v.value;
@@ -276,10 +329,55 @@ Prediction Predict(const TStringList& lines, const std::string& path, const IClo
                 record[static_cast<std::size_t>(tinTypeColumn)] = v.tinType;
             }
         }
-        out.records.insert(out.records.end(), record.begin(), record.end());
+        if (out.problems.empty())
+            out.records.insert(out.records.end(), record.begin(), record.end());
     }
+    if (!out.problems.empty())
+        out.records.clear();
     out.recordCount = m;
     return out;
+}
+
+// The full verification agrees with the prediction (and so with the
+// conversion): the same structural message, every problem, the totals.
+void CheckVerification(const Prediction& want, const std::optional<TVerification>& got,
+                       const std::string& verifyError) {
+    constexpr std::size_t kKept = 3;
+    if (!want.dataSegmentPasses) {
+        CHECK(!got.has_value() && verifyError == want.error, verifyError);
+        return;
+    }
+    CHECK(got.has_value(), verifyError);
+    CHECK(got->formName == want.formName, got->formName);
+    CHECK(got->recordCount == want.recordCount, std::to_string(got->recordCount));
+    CHECK(got->problemCount == want.problems.size(), std::to_string(got->problemCount));
+    CHECK(got->problems.size() == std::min(kKept, want.problems.size()), "kept problems");
+    for (std::size_t i = 0; i < got->problems.size(); ++i) {
+        const TValueProblem& p = got->problems[i];
+        const ExpectedProblem& e = want.problems[i];
+        CHECK(p.line == e.line && p.record == e.record && p.field == e.field &&
+                  p.position == e.position && p.caption == e.caption && p.reason == e.reason &&
+                  p.raw == e.raw,
+              ProblemText(p));
+        CHECK(ProblemText(p) == "Record # " + std::to_string(e.record) + ", Field # " +
+                                    std::to_string(e.field) + ": Destination field \"" + e.caption +
+                                    "\" maps " + e.reason + "\"" + e.raw + "\"",
+              ProblemText(p));
+    }
+    CHECK(got->totals.size() == want.totals.size(), "totals");
+    for (std::size_t i = 0; i < want.totals.size(); ++i) {
+        const TMoneyTotal& t = got->totals[i];
+        const ExpectedTotal& e = want.totals[i];
+        CHECK(t.field == e.field && t.position == e.position && t.caption == e.caption &&
+                  t.code == e.code && t.valueCount == e.valueCount &&
+                  t.moreThanTwoDecimals == e.moreThanTwoDecimals && t.overflow == e.overflow,
+              t.caption);
+        if (!e.overflow) {
+            CHECK(t.tenThousandths == static_cast<std::int64_t>(e.sum), TotalText(t));
+        } else {
+            CHECK(TotalText(t) == "overflow", TotalText(t));
+        }
+    }
 }
 
 // The import file's reader: one line of comma text back into its values.
@@ -436,6 +534,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     std::string error;
+    bool headerPassed = false;
+    std::optional<TVerification> verification;
+    std::string verifyError;
     try {
         merge.SetExtractFileName(extractPath);
         merge.LoadInputLines();
@@ -443,10 +544,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         merge.CheckFormSegment();
         CHECK(merge.FormName() == want.formName, merge.FormName());
         merge.CheckKeySegment();
+        headerPassed = true;
+        try {
+            verification = VerifyDataSegment(merge, 3);
+        } catch (const EMergeError& e) {
+            verifyError = e.what();
+        }
         merge.ConvertDataSegment();
     } catch (const EMergeError& e) {
         error = e.what();
     }
+    CHECK(headerPassed == want.headerPasses, error);
+    if (headerPassed)
+        CheckVerification(want, verification, verifyError);
     CHECK(ops.busyDepth == 0 && !ops.busy, "cursor");
     CHECK(error == want.error, error + "\n---- expected ----\n" + want.error);
     CHECK(error.size() < 2 || error.compare(error.size() - 2, 2, kLineEnd) != 0, error);
