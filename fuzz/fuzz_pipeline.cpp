@@ -40,6 +40,8 @@
 #include "core/strings.h"
 #include "core/typecodes.h"
 #include "core/verification.h"
+#include "core/verification_report.h"
+#include "json_check.h"
 
 namespace {
 
@@ -59,6 +61,15 @@ using namespace qs;
     } while (0)
 
 const std::string kLineEnd = "\r\n";
+
+// The lines of any list of lines (a string list or a line list) as a string list.
+template <typename Lines>
+TStringList ToList(const Lines& lines) {
+    TStringList out;
+    out.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) out.emplace_back(lines[i]);
+    return out;
+}
 
 // ---------------------------------------------------------------------------
 // Services
@@ -112,6 +123,13 @@ class FakeRegistry final : public IRegistry {
         folder = value;
     }
 };
+
+// ---------------------------------------------------------------------------
+// The private folder
+
+std::string folder;
+std::string extractPath;
+std::string importPath;
 
 // ---------------------------------------------------------------------------
 // The reference
@@ -345,9 +363,17 @@ void CheckVerification(const Prediction& want, const std::optional<TVerification
     constexpr std::size_t kKept = 3;
     if (!want.dataSegmentPasses) {
         CHECK(!got.has_value() && verifyError == want.error, verifyError);
+        const std::string json = FailureJson(extractPath, want.formName, verifyError);
+        CHECK(fuzzjson::IsJson(json), json);
         return;
     }
     CHECK(got.has_value(), verifyError);
+    const std::string json = VerificationJson(extractPath, *got);
+    CHECK(fuzzjson::IsJson(json), json);
+    for (const TValueProblem& p : got->problems)
+        CHECK(!ProblemLine(p).empty(), "problem line");
+    CHECK(!ClosingLine(*got).empty(), "closing line");
+    CHECK(TotalLines(*got).size() == got->totals.size(), "total lines");
     CHECK(got->formName == want.formName, got->formName);
     CHECK(got->recordCount == want.recordCount, std::to_string(got->recordCount));
     CHECK(got->problemCount == want.problems.size(), std::to_string(got->problemCount));
@@ -424,13 +450,6 @@ std::string ErrorBoxRule(const std::string& message) {
         return message + ".";
     return message;
 }
-
-// ---------------------------------------------------------------------------
-// The private folder
-
-std::string folder;
-std::string extractPath;
-std::string importPath;
 
 void Setup() {
     if (!folder.empty())
@@ -520,8 +539,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (want.error.empty()) {
             CHECK(ops.errorBoxes == 0, ops.errorText);
             CHECK(ops.ended, "the program did not end");
-            CheckOutput(merge.Output(), want);
-            CheckImportFile(merge.Output(), registry, ops);
+            CheckOutput(ToList(merge.Output()), want);
+            CheckImportFile(ToList(merge.Output()), registry, ops);
         } else {
             CHECK(ops.errorBoxes == 1, want.error);
             CHECK(ops.errorText == ErrorBoxRule(want.error), ops.errorText);
@@ -540,7 +559,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         merge.SetExtractFileName(extractPath);
         merge.LoadInputLines();
-        CHECK(merge.InputLines() == lines, "lines");
+        CHECK(ToList(merge.InputLines()) == lines, "lines");
         merge.CheckFormSegment();
         CHECK(merge.FormName() == want.formName, merge.FormName());
         merge.CheckKeySegment();
@@ -563,7 +582,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!error.empty())
         return 0;
 
-    CheckOutput(merge.Output(), want);
+    CheckOutput(ToList(merge.Output()), want);
     CHECK(merge.Record().size() == (want.recordCount > 0 ? want.fieldCount : merge.Record().size()),
           "record size");
     try {
@@ -571,6 +590,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const EMergeError& e) {
         Fail("SaveImportFile failed", e.what());
     }
-    CheckImportFile(merge.Output(), registry, ops);
+    CheckImportFile(ToList(merge.Output()), registry, ops);
     return 0;
 }

@@ -26,6 +26,8 @@
 #include "core/reading.h"
 #include "core/strings.h"
 #include "core/typecodes.h"
+#include "core/verification_report.h"
+#include "json_check.h"
 
 namespace {
 
@@ -707,6 +709,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckNormalizers(value, clock);
     CheckConvertValue(value, clock);
     CheckCommaText(value);
+    {
+        // The JSON literal is plain printable ASCII and reads back as the same bytes.
+        const std::string json = JsonString(value);
+        for (unsigned char c : json)
+            CHECK(c >= 0x20 && c < 0x7F, json);
+        const std::optional<std::string> back = fuzzjson::Reader(json).WholeLatin1String();
+        CHECK(back.has_value() && *back == value, json);
+    }
     CheckStringFunctions(value, width);
     return 0;
 }
