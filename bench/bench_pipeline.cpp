@@ -2,8 +2,9 @@
 // and writing the import file, with window operations and registry that do
 // nothing.
 //   bench_pipeline [benchmark options]   Google Benchmark runs of the cases below
-//   bench_pipeline --once EXTRACT        one run on a file, with the time of each step
-//                                        (for peak memory: /usr/bin/time -v)
+//   bench_pipeline --once EXTRACT        one run on a file: wall and processor time, and
+//                                        first-touch page faults, of each step (for peak
+//                                        memory: /usr/bin/time -v)
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -18,6 +19,10 @@
 #include "core/schema.h"
 #include "core/services.h"
 #include "extract_gen.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 #ifdef QS_HAVE_BENCHMARK
 #include <benchmark/benchmark.h>
@@ -53,8 +58,36 @@ double Seconds(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double>(to - from).count();
 }
 
+// Processor time (user and system) and page faults of the process so far.
+struct TUsage {
+    double cpu = 0;
+    long faults = 0;
+};
+
+TUsage Usage() {
+    TUsage usage;
+#ifndef _WIN32
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    usage.cpu = static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
+                static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+    usage.faults = r.ru_minflt + r.ru_majflt;
+#endif
+    return usage;
+}
+
+// One pipeline step: wall time, processor time, page faults.
+struct TStep {
+    double wall = 0, cpu = 0;
+    long faults = 0;
+};
+
+TStep Between(Clock::time_point t0, const TUsage& u0, Clock::time_point t1, const TUsage& u1) {
+    return {Seconds(t0, t1), u1.cpu - u0.cpu, u1.faults - u0.faults};
+}
+
 struct TStepTimes {
-    double load = 0, checks = 0, convert = 0, save = 0;
+    TStep load, checks, convert, save;
     std::size_t records = 0;
     // resident memory in MB after load, conversion and save (0 where unknown)
     double rssLoad = 0, rssConvert = 0, rssSave = 0;
@@ -86,22 +119,27 @@ TStepTimes RunPipeline(const std::string& extract) {
     TStepTimes times;
     merge.SetExtractFileName(extract);
     const auto t0 = Clock::now();
+    const TUsage u0 = Usage();
     merge.LoadInputLines();
     const auto t1 = Clock::now();
+    const TUsage u1 = Usage();
     times.rssLoad = ResidentMegabytes();
     merge.CheckFormSegment();
     merge.CheckKeySegment();
     const auto t2 = Clock::now();
+    const TUsage u2 = Usage();
     merge.ConvertDataSegment();
     const auto t3 = Clock::now();
+    const TUsage u3 = Usage();
     times.rssConvert = ResidentMegabytes();
     merge.SaveImportFile();
     const auto t4 = Clock::now();
+    const TUsage u4 = Usage();
     times.rssSave = ResidentMegabytes();
-    times.load = Seconds(t0, t1);
-    times.checks = Seconds(t1, t2);
-    times.convert = Seconds(t2, t3);
-    times.save = Seconds(t3, t4);
+    times.load = Between(t0, u0, t1, u1);
+    times.checks = Between(t1, u1, t2, u2);
+    times.convert = Between(t2, u2, t3, u3);
+    times.save = Between(t3, u3, t4, u4);
     times.records = merge.Output().size();
     return times;
 }
@@ -110,16 +148,25 @@ std::uintmax_t FileSize(const std::string& name) {
     return std::filesystem::file_size(name);
 }
 
+void PrintStep(const char* name, const TStep& step) {
+    std::printf("  %-10s wall %6.3f s  cpu %6.3f s  page faults %7ld (%4.0f MB)\n", name, step.wall,
+                step.cpu, step.faults, static_cast<double>(step.faults) * 4096 / 1e6);
+}
+
 int RunOnce(const std::string& extract) {
     try {
         const auto start = Clock::now();
+        const TUsage before = Usage();
         const TStepTimes t = RunPipeline(extract);
-        const double total = Seconds(start, Clock::now());
+        const TStep total = Between(start, before, Clock::now(), Usage());
         const double mb = static_cast<double>(FileSize(extract)) / 1e6;
         std::printf("%s: %.1f MB, %zu records\n", extract.c_str(), mb, t.records);
-        std::printf("  load %.3f s, checks %.3f s, conversion %.3f s, save %.3f s\n", t.load,
-                    t.checks, t.convert, t.save);
-        std::printf("  total %.3f s, %.1f MB/s\n", total, mb / total);
+        PrintStep("load", t.load);
+        PrintStep("checks", t.checks);
+        PrintStep("conversion", t.convert);
+        PrintStep("save", t.save);
+        PrintStep("total", total);
+        std::printf("  %.1f MB/s wall, %.1f MB/s cpu\n", mb / total.wall, mb / total.cpu);
         std::printf("  resident after load %.0f MB, after conversion %.0f MB, after save %.0f MB\n",
                     t.rssLoad, t.rssConvert, t.rssSave);
         return 0;
@@ -186,19 +233,18 @@ void BM_Pipeline(benchmark::State& state) {
     TStepTimes sum;
     for (auto _ : state) {
         const TStepTimes t = RunPipeline(extract);
-        sum.load += t.load;
-        sum.checks += t.checks;
-        sum.convert += t.convert;
-        sum.save += t.save;
+        sum.load.wall += t.load.wall;
+        sum.convert.wall += t.convert.wall;
+        sum.save.wall += t.save.wall;
         benchmark::DoNotOptimize(t.records);
     }
     const double n = static_cast<double>(state.iterations());
     state.SetBytesProcessed(size * state.iterations());
     state.SetLabel(std::string(c.form) + ", " + std::to_string(c.records) + " records, " +
                    std::to_string(size / 1000000) + " MB");
-    state.counters["load_ms"] = sum.load * 1e3 / n;
-    state.counters["convert_ms"] = sum.convert * 1e3 / n;
-    state.counters["save_ms"] = sum.save * 1e3 / n;
+    state.counters["load_ms"] = sum.load.wall * 1e3 / n;
+    state.counters["convert_ms"] = sum.convert.wall * 1e3 / n;
+    state.counters["save_ms"] = sum.save.wall * 1e3 / n;
 }
 BENCHMARK(BM_Pipeline)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -14,12 +14,42 @@ bool IsNineDigitsOrEmpty(const std::string& value) {
     return (value.empty() || value.size() == 9) && IsAllDigits(value);
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// An optional minus, 1 to 14 digits, and optionally a full stop with at most
+// four digits after it. Such an amount always reads, as a decimal and as a
+// count of ten-thousandths that fits 64 bits with room to spare, so the full
+// reading rule is only needed for the other values.
+bool IsPlainAmount(std::string_view value) {
+    std::size_t i = !value.empty() && value[0] == '-' ? 1 : 0;
+    const std::size_t intStart = i;
+    while (i < value.size() && IsDigit(value[i]))
+        ++i;
+    const std::size_t intDigits = i - intStart;
+    if (intDigits == 0 || intDigits > 14)
+        return false;
+    if (i == value.size())
+        return true;
+    if (value[i] != '.')
+        return false;
+    const std::size_t fracStart = ++i;
+    while (i < value.size() && IsDigit(value[i]))
+        ++i;
+    return i == value.size() && i - fracStart <= 4;
+}
+
 }  // namespace
 
-TValueResult ConvertValue(std::string_view code, std::string_view raw, const IClock& clock) {
-    TValueResult result;
-    result.value = Trim(raw);
+void ConvertValue(std::string_view code, std::string_view raw, const IClock& clock,
+                  TValueResult& result) {
+    result.ok = true;
+    result.store = true;
+    result.tinType.clear();
+    result.reason.clear();
     std::string& value = result.value;
+    value.assign(TrimmedView(raw));
     bool ok = true;
 
     switch (TypeRule(code)) {
@@ -30,7 +60,7 @@ TValueResult ConvertValue(std::string_view code, std::string_view raw, const ICl
         case ConversionRule::AsRead:
             break;
         case ConversionRule::UpperCase:
-            value = UpperCase(value);
+            UpperCaseInPlace(value);
             break;
         case ConversionRule::TinType:
             NormalizeTinType(value);
@@ -40,8 +70,8 @@ TValueResult ConvertValue(std::string_view code, std::string_view raw, const ICl
             ok = value.empty() || value == "X";
             break;
         case ConversionRule::Currency:
-            NormalizeCurrency(value, std::string(code));
-            ok = ReadCurrency(value).has_value();
+            NormalizeCurrency(value, code);
+            ok = IsPlainAmount(value) || ReadCurrency(value).has_value();
             break;
         case ConversionRule::WholeNumber:
             NormalizeWholeNumber(value);
@@ -49,7 +79,7 @@ TValueResult ConvertValue(std::string_view code, std::string_view raw, const ICl
             break;
         case ConversionRule::Float:
             NormalizeFloat(value);
-            ok = ReadDecimal(value).has_value();
+            ok = IsPlainAmount(value) || ReadDecimal(value).has_value();
             break;
         case ConversionRule::Ssn:
             NormalizeSsn(value);
@@ -92,6 +122,11 @@ TValueResult ConvertValue(std::string_view code, std::string_view raw, const ICl
         result.store = false;
         result.reason = info ? info->reason : "";
     }
+}
+
+TValueResult ConvertValue(std::string_view code, std::string_view raw, const IClock& clock) {
+    TValueResult result;
+    ConvertValue(code, raw, clock, result);
     return result;
 }
 

@@ -17,7 +17,12 @@ struct TValueResult {
     std::string reason;       // for a failure: the reason text, e.g. "to an invalid TIN "
 };
 
-// raw is the line exactly as read; the value is trimmed first.
+// raw is the line exactly as read; the value is trimmed first. The result
+// goes into result, whose strings keep their storage: a caller that converts
+// many values with one result allocates nothing for most of them.
+void ConvertValue(std::string_view code, std::string_view raw, const IClock& clock,
+                  TValueResult& result);
+// The same, into a new result.
 TValueResult ConvertValue(std::string_view code, std::string_view raw, const IClock& clock);
 
 }  // namespace qs

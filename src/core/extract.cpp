@@ -1,10 +1,12 @@
 #include "core/extract.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
-#include <vector>
+#include <utility>
 
 #include "core/errors.h"
 #include "core/messages.h"
@@ -13,90 +15,8 @@ namespace qs {
 
 namespace {
 
-// Splits text that arrives in pieces into lines. Without a list it only
-// counts them, so that the list can be allocated once before it is filled:
-// a large extract holds millions of lines, and a list that regrows needs
-// its space twice for a moment.
-class TLineScanner {
-  public:
-    explicit TLineScanner(TStringList* lines) : lines_(lines) {}
-
-    void Feed(std::string_view piece) {
-        const char* p = piece.data();
-        const char* const end = p + piece.size();
-        while (p != end && !stopped_) {
-            if (skipLf_) {
-                // The LF of a CR LF pair that the previous piece ended in the middle of.
-                skipLf_ = false;
-                if (*p == '\n')
-                    ++p;
-                continue;
-            }
-            const char* start = p;
-            while (p != end && !IsSpecial(*p))
-                ++p;
-            if (p == end) {
-                Append(start, p);
-                break;
-            }
-            if (*p == '\0') {
-                // A NUL ends the text; a line begun before it is a line.
-                if (p != start || inLine_)
-                    EndLine(start, p);
-                stopped_ = true;
-                break;
-            }
-            EndLine(start, p);
-            if (*p == '\r')
-                skipLf_ = true;
-            ++p;
-        }
-    }
-
-    // A last line without a line end is a line.
-    void Finish() {
-        if (inLine_ && !stopped_)
-            EndLine(nullptr, nullptr);
-        stopped_ = true;
-    }
-
-    std::size_t Count() const { return count_; }
-    bool Stopped() const { return stopped_; }
-
-  private:
-    static bool IsSpecial(char c) {
-        return static_cast<unsigned char>(c) <= '\r' && (c == '\r' || c == '\n' || c == '\0');
-    }
-
-    void Append(const char* begin, const char* end) {
-        if (begin == end)
-            return;
-        inLine_ = true;
-        if (lines_ != nullptr)
-            partial_.append(begin, end);
-    }
-
-    void EndLine(const char* begin, const char* end) {
-        ++count_;
-        if (lines_ != nullptr) {
-            if (partial_.empty()) {
-                lines_->emplace_back(begin, end);
-            } else {
-                partial_.append(begin, end);
-                lines_->push_back(std::move(partial_));
-                partial_.clear();
-            }
-        }
-        inLine_ = false;
-    }
-
-    TStringList* lines_;
-    std::string partial_;  // the begun line of an earlier piece
-    std::size_t count_ = 0;
-    bool inLine_ = false;
-    bool skipLf_ = false;
-    bool stopped_ = false;
-};
+// The piece read at a time from a source whose size is not known beforehand.
+constexpr std::size_t kPiece = 1 << 16;
 
 std::string AbsolutePath(const std::string& path) {
     std::error_code ec;
@@ -110,62 +30,63 @@ std::string AbsolutePath(const std::string& path) {
     throw EMergeError(CannotOpenFileMessage(AbsolutePath(path), SystemErrorText(err)));
 }
 
-// Feeds the file to the scanner up to its end or its first NUL; false when
-// reading failed (errno tells why). Nothing after a NUL is read, so an
-// endless source of NUL bytes ends at once.
-bool ScanFile(std::FILE* file, std::vector<char>& buffer, TLineScanner& scanner) {
-    std::size_t got;
-    while (!scanner.Stopped() && (got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
-        scanner.Feed(std::string_view(buffer.data(), got));
+// Reads the file into text up to its end or its first NUL; false when reading
+// failed (errno tells why). Nothing after a NUL is read, so an endless source
+// of NUL bytes ends at once. A file whose size is known is read in one piece
+// into storage allocated once, with room for the line end that TLineList may
+// add; a pipe, or a file that has grown meanwhile, is read in pieces.
+bool ReadText(std::FILE* file, std::uintmax_t sizeHint, std::string& text) {
+    std::size_t piece = kPiece;
+    if (sizeHint > 0 && sizeHint < text.max_size() - 1) {
+        piece = static_cast<std::size_t>(sizeHint) + 1;  // one more: the end shows at once
+        text.reserve(piece);
     }
-    const bool ok = std::ferror(file) == 0;
-    scanner.Finish();
-    return ok;
+    for (;;) {
+        const std::size_t old = text.size();
+        text.resize(old + piece);
+        const std::size_t got = std::fread(text.data() + old, 1, piece, file);
+        text.resize(old + got);
+        const void* nul = std::memchr(text.data() + old, '\0', got);
+        if (nul != nullptr) {
+            text.resize(static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
+            return true;
+        }
+        if (got < piece)
+            return std::ferror(file) == 0;
+        piece = kPiece;
+    }
 }
 
 }  // namespace
 
-TStringList SplitLines(std::string_view text) {
-    TLineScanner counter(nullptr);
-    counter.Feed(text);
-    counter.Finish();
-    TStringList lines;
-    lines.reserve(counter.Count());
-    TLineScanner scanner(&lines);
-    scanner.Feed(text);
-    scanner.Finish();
-    return lines;
+TLineList SplitLines(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    std::string copy;
+    copy.reserve(text.size() + 1);
+    copy.assign(text);
+    return TLineList(std::move(copy));
 }
 
-TStringList LoadTextFile(const std::string& path) {
+TLineList LoadTextFile(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr)
         ThrowCannotOpen(path, errno);
+    // The size of a regular file; 0 (read in pieces) for anything else.
+    std::error_code ec;
+    std::uintmax_t size = 0;
+    if (std::filesystem::is_regular_file(path, ec))
+        size = std::filesystem::file_size(path, ec);
+    if (ec)
+        size = 0;
 
-    // The file is read in pieces, twice: once to count the lines, once to
-    // store them. A file that cannot be read again (a pipe) is read once into
-    // a list that grows.
-    std::vector<char> buffer(1 << 16);
-    TStringList lines;
-    bool ok = true;
-    if (std::fseek(file, 0, SEEK_SET) == 0) {
-        TLineScanner counter(nullptr);
-        ok = ScanFile(file, buffer, counter);
-        if (ok) {
-            lines.reserve(counter.Count());
-            ok = std::fseek(file, 0, SEEK_SET) == 0;
-        }
-    }
-    if (ok) {
-        TLineScanner scanner(&lines);
-        ok = ScanFile(file, buffer, scanner);
-    }
+    std::string text;
+    const bool ok = ReadText(file, size, text);
     // Reading can fail after the open succeeded, for example on a folder.
     const int err = errno;
     std::fclose(file);
     if (!ok)
         ThrowCannotOpen(path, err);
-    return lines;
+    return TLineList(std::move(text));
 }
 
 }  // namespace qs

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/stringlist.h"
+#include "core/linelist.h"
 
 namespace qs {
 
@@ -12,10 +12,10 @@ namespace qs {
 // end); LF CR and CR CR are two line ends with an empty line between them. A
 // line end at the very end does not start a further line, and an empty text
 // has no lines. A NUL byte ends the text.
-TStringList SplitLines(std::string_view text);
+TLineList SplitLines(std::string_view text);
 
 // Reads the whole file (binary) and splits it into lines. Throws EMergeError
 // "Cannot open file "<absolute path>". <reason>" when it cannot be read.
-TStringList LoadTextFile(const std::string& path);
+TLineList LoadTextFile(const std::string& path);
 
 }  // namespace qs

@@ -40,11 +40,15 @@ void AppendValue(std::string& out, std::string_view value) {
         return;
     }
     out += '"';
-    for (char c : value) {
-        if (c == '"')
-            out += '"';
-        out += c;
+    // Each inner double quote is doubled: the pieces up to and including one,
+    // then another.
+    std::size_t from = 0;
+    for (std::size_t q = value.find('"'); q != std::string_view::npos; q = value.find('"', from)) {
+        out.append(value.substr(from, q + 1 - from));
+        out += '"';
+        from = q + 1;
     }
+    out.append(value.substr(from));
     out += '"';
 }
 
@@ -135,21 +139,12 @@ std::string CommaText(const TStringList& values) {
     return out;
 }
 
-void WriteImportFile(const std::string& path, const TStringList& lines) {
+void WriteImportText(const std::string& path, std::string_view text) {
     CheckTargetWritable(path);
     std::string tempPath;
     std::FILE* file = CreateTemporaryFile(path, tempPath);
-    // Large pieces: an import file of many records is written in few calls.
-    std::setvbuf(file, nullptr, _IOFBF, 1 << 20);
 
-    bool ok = true;
-    for (const std::string& line : lines) {
-        if (std::fwrite(line.data(), 1, line.size(), file) != line.size() ||
-            std::fwrite("\r\n", 1, 2, file) != 2) {
-            ok = false;
-            break;
-        }
-    }
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     if (ok && std::fflush(file) != 0)
         ok = false;
     if (std::fclose(file) != 0)
@@ -165,6 +160,19 @@ void WriteImportFile(const std::string& path, const TStringList& lines) {
         std::remove(tempPath.c_str());
         ThrowCannotCreate(path, ReasonText(ec.message()));
     }
+}
+
+void WriteImportFile(const std::string& path, const TStringList& lines) {
+    std::size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    WriteImportText(path, text);
 }
 
 }  // namespace qs

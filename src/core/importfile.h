@@ -33,11 +33,13 @@ std::string CommaText(const TStringList& values);
 // The same, appended to out (lets a caller reuse one buffer for many records).
 void AppendCommaText(std::string& out, const TStringList& values);
 
-// Writes every line followed by CR LF. The text goes to a new temporary file
-// in the same folder, which replaces the file at path only when it is
-// complete; on any failure the temporary file is removed and an earlier file
-// at path stays as it was. Throws EMergeError "Cannot create file "<absolute
-// path>". <reason>" or "Stream write error".
+// Writes text as the file at path, in one piece. The text goes to a new
+// temporary file in the same folder, which replaces the file at path only
+// when it is complete; on any failure the temporary file is removed and an
+// earlier file at path stays as it was. Throws EMergeError "Cannot create
+// file "<absolute path>". <reason>" or "Stream write error".
+void WriteImportText(const std::string& path, std::string_view text);
+// Writes every line followed by CR LF, as WriteImportText does.
 void WriteImportFile(const std::string& path, const TStringList& lines);
 
 }  // namespace qs

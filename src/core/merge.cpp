@@ -104,7 +104,7 @@ void TDataMerge::bVerifyClick() {
 void TDataMerge::LoadInputLines() {
     // Emptied with its storage released first, so that the lines of an earlier
     // extract are not held while the next one loads.
-    FInputLines = TStringList();
+    FInputLines = TLineList();
     FInputLines = LoadTextFile(FExtractFileName);
 }
 
@@ -197,39 +197,47 @@ void TDataMerge::ConvertDataSegment() {
 
     // Drop the end marker and everything up to the begin marker, each range in
     // one step: the list then begins with the first data line.
-    FInputLines.erase(FInputLines.begin() + e);
-    FInputLines.erase(FInputLines.begin(), FInputLines.begin() + b + 1);
+    FInputLines.Erase(static_cast<std::size_t>(e));
+    FInputLines.EraseFront(static_cast<std::size_t>(b) + 1);
 
     FOutput.clear();
     TBusyCursor busy(ops_);
     const std::size_t m = n / k;
-    FOutput.reserve(m);
 
     // The defaults are the same for every record of the form.
     TStringList defaults;
     int tinTypeColumn = -1;
     RecordDefaults(defaults, tinTypeColumn);
 
+    // Room for the import lines, reserved once, as a text that regrows is
+    // copied and needs its space twice for a moment. The supplied values take
+    // about the room of their lines (two quotes more at most, as a rule), the
+    // rest of a record about that of the defaults.
+    const std::size_t defaultsLength = CommaText(defaults).size();
+    FOutput.Reserve(m, FInputLines.Text().size() + m * (defaultsLength + 2 * k + 2));
+
+    // One result and one line for all values and records: their storage is reused.
+    TValueResult result;
     std::string line;
     for (std::size_t r = 0; r < m; ++r) {
         StartRecord(defaults, tinTypeColumn);
         for (std::size_t j = 0; j < k; ++j) {
-            const std::string& raw = FInputLines[r * k + j];
+            const std::string_view raw = FInputLines[r * k + j];
             const TSuppliedField& field = supplied[j];
-            TValueResult result = ConvertValue(field.code, raw, clock_);
+            ConvertValue(field.code, raw, clock_, result);
             if (!result.ok) {
                 throw EMergeError(ValueErrorMessage(FExtractFileName, r + 1, j + 1, field.caption,
                                                     result.reason, raw));
             }
+            // Swapped in: the entry's earlier storage takes the next value.
             if (result.store)
-                FRecord[field.position] = std::move(result.value);
-            if (!result.tinType.empty() && FTinTypeColumn != -1) {
-                FRecord[FTinTypeColumn] = std::move(result.tinType);
-            }
+                FRecord[field.position].swap(result.value);
+            if (!result.tinType.empty() && FTinTypeColumn != -1)
+                FRecord[FTinTypeColumn].assign(result.tinType);
         }
         line.clear();
         AppendCommaText(line, FRecord);
-        FOutput.push_back(line);
+        FOutput.Append(line);
     }
 }
 
@@ -249,7 +257,7 @@ void TDataMerge::RecordDefaults(TStringList& defaults, int& tinTypeColumn) const
 }
 
 void TDataMerge::StartRecord(const TStringList& defaults, int tinTypeColumn) {
-    FRecord = defaults;  // reuses the entries' storage of the previous record
+    FRecord = defaults;  // entry by entry, reusing the storage of the previous record
     SetTinTypeColumn(tinTypeColumn);
 }
 
@@ -262,7 +270,8 @@ void TDataMerge::ResetRecord() {
 
 void TDataMerge::SaveImportFile() {
     const std::string importFileName = ImportFileName();
-    WriteImportFile(importFileName, FOutput);
+    // FOutput's text holds every line followed by CR LF: the file's content.
+    WriteImportText(importFileName, FOutput.Text());
     const TFileNameParts importParts = SplitFileName(importFileName, PlatformSeparators());
     registry_.WriteTextDirectory(importParts.folder);
     const TFileNameParts extractParts = SplitFileName(FExtractFileName, PlatformSeparators());

@@ -10,6 +10,7 @@
 
 #include "core/clock.h"
 #include "core/fieldselection.h"
+#include "core/linelist.h"
 #include "core/services.h"
 #include "core/stringlist.h"
 
@@ -69,9 +70,10 @@ class TDataMerge {
 
     // Read access to the state.
     const std::string& ExtractFileName() const { return FExtractFileName; }
-    const TStringList& InputLines() const { return FInputLines; }
+    const TLineList& InputLines() const { return FInputLines; }
     const TStringList& Record() const { return FRecord; }
-    const TStringList& Output() const { return FOutput; }
+    // The import lines; its Text() is the import file's content (CR LF after every line).
+    const TLineList& Output() const { return FOutput; }
     const std::string& FormName() const { return FFormName; }
     const std::string& Key() const { return FKey; }
     int TinTypeColumn() const { return FTinTypeColumn; }
@@ -94,9 +96,9 @@ class TDataMerge {
     TFieldSelection selection_;
 
     std::string FExtractFileName;
-    TStringList FInputLines;
+    TLineList FInputLines;
     TStringList FRecord;
-    TStringList FOutput;
+    TLineList FOutput;
     std::string FFormName;
     std::string FKey;
     int FTinTypeColumn = 0;

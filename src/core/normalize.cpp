@@ -14,9 +14,12 @@ namespace {
 // Removes every occurrence of each of the given characters in one pass; the
 // same as removing them one character after another.
 void RemoveAll(std::string& value, std::string_view characters) {
+    bool remove[256] = {};
+    for (char c : characters)
+        remove[static_cast<unsigned char>(c)] = true;
     std::size_t out = 0;
     for (char c : value) {
-        if (characters.find(c) == std::string_view::npos)
+        if (!remove[static_cast<unsigned char>(c)])
             value[out++] = c;
     }
     value.resize(out);
@@ -40,7 +43,7 @@ bool IsOneOf(const std::string& value, std::initializer_list<std::string_view> w
 
 }  // namespace
 
-void NormalizeCurrency(std::string& value, const std::string& code) {
+void NormalizeCurrency(std::string& value, std::string_view code) {
     // Amounts that cannot be negative lose their minus signs as well.
     RemoveAll(value, code == "c" ? std::string_view("$+,-") : std::string_view("$+,"));
     if (IsBlankAfterTrim(value))
@@ -79,7 +82,7 @@ void NormalizeTinType(std::string& value) {
 }
 
 void NormalizeIndicator(std::string& value) {
-    value = UpperCase(value);
+    UpperCaseInPlace(value);
     if (value == "NULL")
         value.clear();
     if (value.empty() || value == "X")

@@ -2,12 +2,13 @@
 // Value normalisers, one per family of type codes. They never fail; the
 // conversion decides whether the result is acceptable.
 #include <string>
+#include <string_view>
 
 #include "core/clock.h"
 
 namespace qs {
 
-void NormalizeCurrency(std::string& value, const std::string& code);
+void NormalizeCurrency(std::string& value, std::string_view code);
 void NormalizeWholeNumber(std::string& value);
 void NormalizeFloat(std::string& value);
 void NormalizeTinType(std::string& value);

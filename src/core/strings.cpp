@@ -54,22 +54,30 @@ bool IsAllDigits(std::string_view s) {
     return true;
 }
 
-std::string Trim(std::string_view s) {
+std::string_view TrimmedView(std::string_view s) {
     std::size_t begin = 0;
     std::size_t end = s.size();
     while (begin < end && static_cast<unsigned char>(s[begin]) <= 32)
         ++begin;
     while (end > begin && static_cast<unsigned char>(s[end - 1]) <= 32)
         --end;
-    return std::string(s.substr(begin, end - begin));
+    return s.substr(begin, end - begin);
+}
+
+std::string Trim(std::string_view s) {
+    return std::string(TrimmedView(s));
+}
+
+void UpperCaseInPlace(std::string& s) {
+    for (char& c : s) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
 }
 
 std::string UpperCase(std::string_view s) {
     std::string result(s);
-    for (char& c : result) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
+    UpperCaseInPlace(result);
     return result;
 }
 

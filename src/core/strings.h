@@ -19,8 +19,12 @@ bool IsAllDigits(std::string_view s);
 
 // Removes leading and trailing characters of code 32 or less.
 std::string Trim(std::string_view s);
+// The same, as a view into s.
+std::string_view TrimmedView(std::string_view s);
 // a-z to A-Z; every other byte unchanged.
 std::string UpperCase(std::string_view s);
+// The same, in place.
+void UpperCaseInPlace(std::string& s);
 // Removes every occurrence of c.
 std::string RemoveEvery(std::string_view s, char c);
 // Decimal digits with a leading "-" for negatives, no leading zeros.

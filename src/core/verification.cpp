@@ -22,7 +22,7 @@ bool AddChecked(std::int64_t& sum, std::int64_t value) {
 
 TVerification VerifyDataSegment(const TDataMerge& merge, std::size_t keepProblems) {
     const TDataSegment segment = merge.CheckDataSegment();
-    const TStringList& lines = merge.InputLines();
+    const TLineList& lines = merge.InputLines();
     const std::vector<TSuppliedField>& supplied = segment.supplied;
     const std::size_t k = supplied.size();
 
@@ -46,17 +46,19 @@ TVerification VerifyDataSegment(const TDataMerge& merge, std::size_t keepProblem
 
     // The first data line follows the begin marker; line numbers count from 1.
     const std::size_t first = static_cast<std::size_t>(segment.begin) + 1;
+    TValueResult value;  // one for all values: its storage is reused
     for (std::size_t r = 0; r < result.recordCount; ++r) {
         for (std::size_t j = 0; j < k; ++j) {
             const std::size_t index = first + r * k + j;
-            const std::string& raw = lines[index];
+            const std::string_view raw = lines[index];
             const TSuppliedField& field = supplied[j];
-            const TValueResult value = ConvertValue(field.code, raw, merge.Clock());
+            ConvertValue(field.code, raw, merge.Clock(), value);
             if (!value.ok) {
                 ++result.problemCount;
                 if (result.problems.size() < keepProblems) {
                     result.problems.push_back(TValueProblem{index + 1, r + 1, j + 1, field.position,
-                                                            field.caption, value.reason, raw});
+                                                            field.caption, value.reason,
+                                                            std::string(raw)});
                 }
                 continue;
             }

@@ -45,14 +45,14 @@ TEST(SplitLines, LineEndRules) {
           "FORM\xFF\x01"}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(SplitLines(c.text), c.lines) << testing::PrintToString(c.text);
+        EXPECT_EQ(SplitLines(c.text).ToStringList(), c.lines) << testing::PrintToString(c.text);
     }
 }
 
 TEST(LoadTextFile, KeepsBytesAndStopsAtNul) {
     const TStringList expected = {"FORM 1098-E", "KEY 019", "", "  caf\xe9 \t", "",
                                   "{END DATA}",  ""};
-    EXPECT_EQ(LoadTextFile(Fixture("line_ends.txt")), expected);
+    EXPECT_EQ(LoadTextFile(Fixture("line_ends.txt")).ToStringList(), expected);
 }
 
 // The file is read in pieces: line ends and lines that straddle the pieces'
@@ -67,8 +67,8 @@ TEST(LoadTextFile, PiecesGiveTheSameLinesAsTheWholeText) {
     ScratchDir dir;
     for (const std::string& bytes : {text, withNul}) {
         test::WriteBytes(dir.File("big.txt"), bytes);
-        const TStringList lines = LoadTextFile(dir.File("big.txt"));
-        EXPECT_EQ(lines, SplitLines(text));
+        const TStringList lines = LoadTextFile(dir.File("big.txt")).ToStringList();
+        EXPECT_EQ(lines, SplitLines(text).ToStringList());
         EXPECT_EQ(lines.size(), 5u);
         EXPECT_EQ(lines.back(), "last");
     }
@@ -78,9 +78,9 @@ TEST(LoadTextFile, PiecesGiveTheSameLinesAsTheWholeText) {
     const std::string fifo = dir.File("pipe");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     std::thread writer([&] { test::WriteBytes(fifo, text); });
-    const TStringList lines = LoadTextFile(fifo);
+    const TStringList lines = LoadTextFile(fifo).ToStringList();
     writer.join();
-    EXPECT_EQ(lines, SplitLines(text));
+    EXPECT_EQ(lines, SplitLines(text).ToStringList());
 #endif
 }
 

@@ -209,11 +209,11 @@ TEST(ExtractChecks, Form1094LoadsItsOwnSchemaAndConverts) {
 TEST(ConvertDataSegment, WorkedExample1098E) {
     Pipeline pipeline;
     EXPECT_EQ(pipeline.Convert(Fixture("extract_1098e.txt")), "");
-    EXPECT_EQ(pipeline.merge.Output(), (TStringList{kWorkedLine1, kWorkedLine2}));
+    EXPECT_EQ(pipeline.merge.Output().ToStringList(), (TStringList{kWorkedLine1, kWorkedLine2}));
     EXPECT_EQ(pipeline.merge.FormName(), "1098-E");
     EXPECT_EQ(pipeline.merge.TinTypeColumn(), 10);
     // The lines up to the begin marker and the end marker are gone.
-    EXPECT_EQ(pipeline.merge.InputLines(),
+    EXPECT_EQ(pipeline.merge.InputLines().ToStringList(),
               (TStringList{"FIRST RECIPIENT", "111-22-3333", "$1,234.50", "SECOND RECIPIENT",
                            "12-3456789", "87.00"}));
     // The hourglass exactly while records are converted.
@@ -232,9 +232,9 @@ TEST(ConvertDataSegment, MarkersAndIgnoredLines) {
     pipeline.merge.SetExtractFileName(path);
     EXPECT_EQ(pipeline.Convert(path), "");
     const std::string rest = ",,,,,,,,,,N/A,,,,0.00,,,,";
-    EXPECT_EQ(pipeline.merge.Output(),
+    EXPECT_EQ(pipeline.merge.Output().ToStringList(),
               (TStringList{"\"{BEGIN DATA}\"" + rest, "ABC" + rest, rest}));
-    EXPECT_EQ(pipeline.merge.InputLines(),
+    EXPECT_EQ(pipeline.merge.InputLines().ToStringList(),
               (TStringList{"{BEGIN DATA}", "  ABC  ", "   ", "after", "{END DATA}", "x"}));
 }
 
@@ -290,7 +290,7 @@ TEST(ConvertDataSegment, InferredTinTypeReplacesTheTinTypeField) {
     const auto line = [](const std::string& type, const std::string& tin) {
         return ",,,,,,,,,," + type + "," + tin + ",,,0.00,,,,";
     };
-    EXPECT_EQ(pipeline.merge.Output(),
+    EXPECT_EQ(pipeline.merge.Output().ToStringList(),
               (TStringList{line("EIN", "123456789"), line("XYZ", "123456789"), line("N/A", ""),
                            line("SSN", "111223333")}));
 
