@@ -40,6 +40,24 @@ bool IsPlainAmount(std::string_view value) {
     return i == value.size() && i - fracStart <= 4;
 }
 
+// TypeRule of every one-character code, looked up once: the conversion asks
+// for the rule of every value.
+ConversionRule RuleOf(std::string_view code) {
+    struct TRules {
+        ConversionRule rule[256];
+        TRules() {
+            for (int c = 0; c < 256; ++c) {
+                const char ch = static_cast<char>(c);
+                rule[c] = TypeRule(std::string_view(&ch, 1));
+            }
+        }
+    };
+    static const TRules kRules;
+    if (code.size() != 1)
+        return TypeRule(code);
+    return kRules.rule[static_cast<unsigned char>(code[0])];
+}
+
 }  // namespace
 
 void ConvertValue(std::string_view code, std::string_view raw, const IClock& clock,
@@ -49,10 +67,11 @@ void ConvertValue(std::string_view code, std::string_view raw, const IClock& clo
     result.tinType.clear();
     result.reason.clear();
     std::string& value = result.value;
-    value.assign(TrimmedView(raw));
+    value.clear();
+    value.append(TrimmedView(raw));
     bool ok = true;
 
-    switch (TypeRule(code)) {
+    switch (RuleOf(code)) {
         case ConversionRule::None:
             // A field without a rule of its own keeps what the extract supplied
             // (trimmed) instead of silently losing it.

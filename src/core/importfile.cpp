@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -34,22 +35,27 @@ bool NeedsQuotes(std::string_view value) {
     return false;
 }
 
-void AppendValue(std::string& out, std::string_view value) {
+// Writes the value at p, enclosed in double quotes when it needs them, and
+// returns the end. p must have room for 2 * size + 2 characters.
+char* WriteValue(char* p, std::string_view value) {
     if (!NeedsQuotes(value)) {
-        out.append(value);
-        return;
+        std::memcpy(p, value.data(), value.size());
+        return p + value.size();
     }
-    out += '"';
     // Each inner double quote is doubled: the pieces up to and including one,
     // then another.
+    *p++ = '"';
     std::size_t from = 0;
     for (std::size_t q = value.find('"'); q != std::string_view::npos; q = value.find('"', from)) {
-        out.append(value.substr(from, q + 1 - from));
-        out += '"';
+        std::memcpy(p, value.data() + from, q + 1 - from);
+        p += q + 1 - from;
+        *p++ = '"';
         from = q + 1;
     }
-    out.append(value.substr(from));
-    out += '"';
+    std::memcpy(p, value.data() + from, value.size() - from);
+    p += value.size() - from;
+    *p++ = '"';
+    return p;
 }
 
 std::string AbsolutePath(const std::string& path) {
@@ -126,11 +132,21 @@ void AppendCommaText(std::string& out, const TStringList& values) {
         out += "\"\"";
         return;
     }
+    // Room for the longest line the values can give (every value quoted, every
+    // character a doubled quote), so that they are written without a check
+    // each; the line is cut to its length afterwards.
+    std::size_t room = values.size();  // the commas
+    for (const std::string& value : values)
+        room += 2 * value.size() + 2;
+    const std::size_t start = out.size();
+    out.resize(start + room);
+    char* p = out.data() + start;
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (i > 0)
-            out += ',';
-        AppendValue(out, values[i]);
+            *p++ = ',';
+        p = WriteValue(p, values[i]);
     }
+    out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
 std::string CommaText(const TStringList& values) {

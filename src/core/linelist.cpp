@@ -110,11 +110,15 @@ TStringList TLineList::ToStringList() const {
     return list;
 }
 
-int IndexOfText(const TLineList& list, std::string_view text) {
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const std::string_view line = list[i];
-        if (line.size() == text.size() && SameText(line, text))
-            return static_cast<int>(i);
+int TLineList::IndexOfText(std::string_view text) const {
+    for (std::size_t i = first_; i + 1 < starts_.size(); ++i) {
+        // A line of that length takes one or two bytes more with its line end:
+        // the other lines are passed over at the cost of a subtraction.
+        const std::size_t stored = starts_[i + 1] - starts_[i];
+        if (stored != text.size() + 1 && stored != text.size() + 2)
+            continue;
+        if (SameText((*this)[i - first_], text))
+            return static_cast<int>(i - first_);
     }
     return -1;
 }

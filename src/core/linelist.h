@@ -49,6 +49,10 @@ class TLineList {
     std::string_view Text() const;
     TStringList ToStringList() const;
 
+    // Index of the first line equal to text, letter case ignored (a-z/A-Z
+    // only); -1 when there is none.
+    int IndexOfText(std::string_view text) const;
+
   private:
     std::string text_;
     // Where each line starts in text_, then one more entry: the end of the text.
@@ -56,8 +60,9 @@ class TLineList {
     std::size_t first_ = 0;  // the lines before this index are erased
 };
 
-// Index of the first line equal to text, letter case ignored (a-z/A-Z only);
-// -1 when there is none.
-int IndexOfText(const TLineList& list, std::string_view text);
+// The same as list.IndexOfText(text), as for a TStringList.
+inline int IndexOfText(const TLineList& list, std::string_view text) {
+    return list.IndexOfText(text);
+}
 
 }  // namespace qs

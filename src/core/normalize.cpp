@@ -11,16 +11,26 @@ namespace qs {
 
 namespace {
 
-// Removes every occurrence of each of the given characters in one pass; the
+// A set of characters to remove, as a table of all 256 byte values.
+struct TCharacterSet {
+    bool member[256] = {};
+    constexpr explicit TCharacterSet(std::string_view characters) {
+        for (char c : characters)
+            member[static_cast<unsigned char>(c)] = true;
+    }
+};
+constexpr TCharacterSet kCurrencySigns("$+,");
+constexpr TCharacterSet kNonNegativeCurrencySigns("$+,-");
+constexpr TCharacterSet kWholeNumberSigns("+,");
+
+// Removes every occurrence of each character of the set in one pass; the
 // same as removing them one character after another.
-void RemoveAll(std::string& value, std::string_view characters) {
-    bool remove[256] = {};
-    for (char c : characters)
-        remove[static_cast<unsigned char>(c)] = true;
+void RemoveAll(std::string& value, const TCharacterSet& remove) {
+    char* const data = value.data();
     std::size_t out = 0;
-    for (char c : value) {
-        if (!remove[static_cast<unsigned char>(c)])
-            value[out++] = c;
+    for (std::size_t in = 0; in < value.size(); ++in) {
+        if (!remove.member[static_cast<unsigned char>(data[in])])
+            data[out++] = data[in];
     }
     value.resize(out);
 }
@@ -45,13 +55,13 @@ bool IsOneOf(const std::string& value, std::initializer_list<std::string_view> w
 
 void NormalizeCurrency(std::string& value, std::string_view code) {
     // Amounts that cannot be negative lose their minus signs as well.
-    RemoveAll(value, code == "c" ? std::string_view("$+,-") : std::string_view("$+,"));
+    RemoveAll(value, code == "c" ? kNonNegativeCurrencySigns : kCurrencySigns);
     if (IsBlankAfterTrim(value))
         value = "0";
 }
 
 void NormalizeWholeNumber(std::string& value) {
-    RemoveAll(value, "+,");
+    RemoveAll(value, kWholeNumberSigns);
     if (IsBlankAfterTrim(value)) {
         value = "0";
         return;
@@ -66,7 +76,7 @@ void NormalizeWholeNumber(std::string& value) {
 }
 
 void NormalizeFloat(std::string& value) {
-    RemoveAll(value, "$+,");
+    RemoveAll(value, kCurrencySigns);
     if (IsBlankAfterTrim(value))
         value = "0";
 }

@@ -54,16 +54,6 @@ bool IsAllDigits(std::string_view s) {
     return true;
 }
 
-std::string_view TrimmedView(std::string_view s) {
-    std::size_t begin = 0;
-    std::size_t end = s.size();
-    while (begin < end && static_cast<unsigned char>(s[begin]) <= 32)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(s[end - 1]) <= 32)
-        --end;
-    return s.substr(begin, end - begin);
-}
-
 std::string Trim(std::string_view s) {
     return std::string(TrimmedView(s));
 }

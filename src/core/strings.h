@@ -20,7 +20,15 @@ bool IsAllDigits(std::string_view s);
 // Removes leading and trailing characters of code 32 or less.
 std::string Trim(std::string_view s);
 // The same, as a view into s.
-std::string_view TrimmedView(std::string_view s);
+inline std::string_view TrimmedView(std::string_view s) {
+    std::size_t begin = 0;
+    std::size_t end = s.size();
+    while (begin < end && static_cast<unsigned char>(s[begin]) <= 32)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(s[end - 1]) <= 32)
+        --end;
+    return s.substr(begin, end - begin);
+}
 // a-z to A-Z; every other byte unchanged.
 std::string UpperCase(std::string_view s);
 // The same, in place.
