@@ -585,6 +585,13 @@ void CheckConvertValue(std::string_view raw, const IClock& clock) {
     for (const char* code : kCodes) {
         const std::string_view c = code;
         const TValueResult r = ConvertValue(c, raw, clock);
+        // A result reused from earlier values, as the conversion keeps one,
+        // gives the same as a new one.
+        static TValueResult reused;
+        ConvertValue(c, raw, clock, reused);
+        CHECK(reused.ok == r.ok && reused.store == r.store && reused.value == r.value &&
+                  reused.tinType == r.tinType && reused.reason == r.reason,
+              raw);
         const TypeCodeInfo* info = FindTypeCode(c);
         if (!r.ok) {
             CHECK(info != nullptr, raw);

@@ -24,8 +24,13 @@ std::size_t CountLines(std::string_view text) {
     for (std::size_t from = 0; from + 1 < n; from += kBlock) {
         const std::size_t to = std::min(n - 1, from + kBlock);
         std::uint32_t blockEnds = 0;
-        for (std::size_t i = from; i < to; ++i)
-            blockEnds += (text[i] == '\n') | ((text[i] == '\r') & (text[i + 1] != '\n'));
+        for (std::size_t i = from; i < to; ++i) {
+            // Every LF and every CR, less the CRs of CR LF pairs.
+            const std::uint32_t lf = text[i] == '\n';
+            const std::uint32_t cr = text[i] == '\r';
+            const std::uint32_t lfNext = text[i + 1] == '\n';
+            blockEnds += lf + cr - (cr & lfNext);
+        }
         ends += blockEnds;
     }
     return ends + 1;  // the last byte ends the last line, or the last line has no line end

@@ -57,13 +57,13 @@ void NormalizeCurrency(std::string& value, std::string_view code) {
     // Amounts that cannot be negative lose their minus signs as well.
     RemoveAll(value, code == "c" ? kNonNegativeCurrencySigns : kCurrencySigns);
     if (IsBlankAfterTrim(value))
-        value = "0";
+        value.assign(1, '0');
 }
 
 void NormalizeWholeNumber(std::string& value) {
     RemoveAll(value, kWholeNumberSigns);
     if (IsBlankAfterTrim(value)) {
-        value = "0";
+        value.assign(1, '0');
         return;
     }
     const std::optional<double> number = ReadDecimal(value);
@@ -78,7 +78,7 @@ void NormalizeWholeNumber(std::string& value) {
 void NormalizeFloat(std::string& value) {
     RemoveAll(value, kCurrencySigns);
     if (IsBlankAfterTrim(value))
-        value = "0";
+        value.assign(1, '0');
 }
 
 void NormalizeTinType(std::string& value) {
@@ -107,7 +107,7 @@ void NormalizeIndicator(std::string& value) {
 void NormalizeSsn(std::string& value) {
     // Drops the 4th and the 7th character, whatever they are.
     if (value.size() == 11)
-        value = value.substr(0, 3) + value.substr(4, 2) + value.substr(7, 4);
+        value.erase(6, 1).erase(3, 1);
 }
 
 void NormalizeTin(std::string& value, std::string& tinType) {
@@ -116,7 +116,7 @@ void NormalizeTin(std::string& value, std::string& tinType) {
         tinType = "N/A";
     } else if (value.size() == 10) {
         // XX-XXXXXXX: drops the 3rd character, whatever it is.
-        value = value.substr(0, 2) + value.substr(3);
+        value.erase(2, 1);
         tinType = "EIN";
     } else if (value.size() == 11) {
         NormalizeSsn(value);
@@ -151,7 +151,7 @@ void NormalizeDate(std::string& value, const IClock& clock) {
     if (value.find('/') == std::string::npos) {
         // MMDDYY or MMDDYYYY without separators: padded, then given them.
         value = PadLeftZeros(value.size() > 6 ? 8 : 6, value);
-        value = value.substr(0, 2) + "/" + value.substr(2, 2) + "/" + value.substr(4);
+        value.insert(4, 1, '/').insert(2, 1, '/');
     }
     const std::optional<TDate> date = ReadDate(value, clock);
     value = date ? WriteDate(*date) : std::string();

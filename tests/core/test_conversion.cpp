@@ -4,6 +4,8 @@
 
 #include "core/clock.h"
 #include "core/conversion.h"
+#include "core/normalize.h"
+#include "core/reading.h"
 
 namespace qs {
 namespace {
@@ -180,6 +182,75 @@ TEST(ConvertValue, CodesAreCaseSensitive) {
     EXPECT_FALSE(ConvertValue("Y", "", kClock).ok);
     EXPECT_TRUE(ConvertValue("d", "", kClock).ok);
     EXPECT_FALSE(ConvertValue("D", "", kClock).ok);
+}
+
+// One result reused for many values, as the conversion does, holds after each
+// exactly what a new result would: nothing of an earlier value stays behind.
+TEST(ConvertValue, AReusedResultEqualsANewOne) {
+    struct Case {
+        const char* code;
+        const char* raw;
+    };
+    const Case cases[] = {
+        {"N", "12-3456789"},  {"$", "  a long value of more than fifteen characters "},
+        {"c", "bad"},         {"N", ""},
+        {"$", "x"},           {"I", "maybe"},
+        {"T", "1"},           {"D", "13/45/2017"},
+        {"C", "-$1,234.5"},   {"u", "7"},
+        {"N", "111-22-3333"}, {"w", "1e3"},
+        {"#", "$1,5.25"},     {"", " plain "},
+    };
+    TValueResult reused;
+    for (const Case& c : cases) {
+        ConvertValue(c.code, c.raw, kClock, reused);
+        const TValueResult fresh = ConvertValue(c.code, c.raw, kClock);
+        EXPECT_EQ(reused.ok, fresh.ok) << c.code << " " << c.raw;
+        EXPECT_EQ(reused.store, fresh.store) << c.code << " " << c.raw;
+        EXPECT_EQ(reused.value, fresh.value) << c.code << " " << c.raw;
+        EXPECT_EQ(reused.tinType, fresh.tinType) << c.code << " " << c.raw;
+        EXPECT_EQ(reused.reason, fresh.reason) << c.code << " " << c.raw;
+    }
+}
+
+// Plain amounts pass without the full reading rule; around the limits of that
+// shortcut the answer is still the rule's own.
+TEST(ConvertValue, MoneyAndDecimalsPassExactlyWhenTheyRead) {
+    const char* const values[] = {
+        "0",
+        "-0",
+        "5.",
+        ".5",
+        "-",
+        ".",
+        "1.2.3",
+        "12345678901234.5678",   // 14 digits and four decimals
+        "123456789012345.5678",  // 15 digits
+        "922337203685477.5807",  // the largest count of ten-thousandths
+        "922337203685477.5808",
+        "-922337203685477.5808",
+        "1.23456",  // rounds to four places
+        "99999999999999.99995",
+        "1e3",
+        "1 2",
+        "--1",
+        "1-",
+        "0x10",
+    };
+    for (const char* code : {"C", "c", "#"}) {
+        for (const char* raw : values) {
+            std::string normalized = raw;
+            if (std::string_view(code) == "#") {
+                NormalizeFloat(normalized);
+            } else {
+                NormalizeCurrency(normalized, code);
+            }
+            const bool reads = std::string_view(code) == "#" ? ReadDecimal(normalized).has_value()
+                                                             : ReadCurrency(normalized).has_value();
+            const TValueResult result = ConvertValue(code, raw, kClock);
+            EXPECT_EQ(result.ok, reads) << code << " " << raw;
+            EXPECT_EQ(result.value, normalized) << code << " " << raw;
+        }
+    }
 }
 
 TEST(ConvertValue, HostileMegabyteValuesComplete) {
