@@ -30,11 +30,11 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(WERROR_ARGS) $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQS_CORE_ONLY=ON -DQS_SANITIZE=ON -DQS_BENCH=OFF $(CMAKE_ARGS)
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQS_CORE_ONLY=ON -DQS_SANITIZE=ON -DQS_BENCH=OFF $(WERROR_ARGS) $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 run: build
@@ -45,6 +45,11 @@ run: build
 	  $(BUILD)/bin/qsdm-cli convert "$(if $(EXTRACT),$(EXTRACT),examples/1099-MISC_EXTRACT.txt)"; \
 	else echo "Built: $$(ls $(BUILD)/bin)"; fi
 
+# make test (and so CI) configures both builds with warnings as errors; make build and
+# make run leave the setting as it is. GCC 12 reports -Wrestrict and -Wmaybe-uninitialized
+# at -O2 on std::string and std::optional code that has no fault: those two stay warnings.
+GCC_WARNINGS_ONLY := $(if $(findstring Free Software,$(shell $${CXX:-c++} --version 2>/dev/null)),-Wno-error=restrict -Wno-error=maybe-uninitialized)
+test: WERROR_ARGS = -DQS_WERROR=ON "-DCMAKE_CXX_FLAGS=$(CXXFLAGS) $(GCC_WARNINGS_ONLY)"
 test: build build-asan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
