@@ -220,12 +220,23 @@ void TDataMerge::ConvertDataSegment() {
     TValueResult result;
     std::string line;
     for (std::size_t r = 0; r < m; ++r) {
-        StartRecord(defaults, tinTypeColumn);
+        // Every record starts from the defaults. After the first one, only the
+        // entries a record writes need them again: the supplied fields, which
+        // are all written unless a value fails (see below), and the TIN-type
+        // field, which a TIN may set.
+        if (r == 0) {
+            StartRecord(defaults, tinTypeColumn);
+        } else if (tinTypeColumn != -1) {
+            FRecord[tinTypeColumn] = defaults[tinTypeColumn];
+        }
         for (std::size_t j = 0; j < k; ++j) {
             const std::string_view raw = FInputLines[r * k + j];
             const TSuppliedField& field = supplied[j];
             ConvertValue(field.code, raw, clock_, result);
             if (!result.ok) {
+                // The partly built record keeps the defaults from this field on.
+                for (std::size_t rest = j; rest < k; ++rest)
+                    FRecord[supplied[rest].position] = defaults[supplied[rest].position];
                 throw EMergeError(ValueErrorMessage(FExtractFileName, r + 1, j + 1, field.caption,
                                                     result.reason, raw));
             }

@@ -327,11 +327,25 @@ TEST(ConvertDataSegment, FailedValueKeepsEarlierRecordsAndRestoresCursor) {
     EXPECT_EQ(pipeline.merge.Record()[0], "TWO");  // the partly built record stays
     EXPECT_EQ(pipeline.ops.cursorCalls, (std::vector<bool>{true, false}));
 
+    // The partly built record: the defaults, with the values of the failing
+    // record before the failing one; nothing of the record before stays,
+    // not even the TIN type that its TIN set.
+    WriteBytes(path,
+               CrLfText({"FORM 1098-E", KeyLine(19, {0, 8, 11, 14}), "{BEGIN DATA}", "ONE", "Yes",
+                         "12-3456789", "5", "TWO", "maybe", "111-22-3333", "6", "{END DATA}"}));
+    EXPECT_NE(pipeline.Convert(path), "");
+    EXPECT_EQ(pipeline.merge.Output()[0], "ONE,,,,,,,,X,,EIN,123456789,,,5,,,,");
+    TStringList partly = pipeline.merge.Record();
+    pipeline.merge.ResetRecord();
+    TStringList expected = pipeline.merge.Record();
+    expected[0] = "TWO";
+    EXPECT_EQ(partly, expected);
+
     // A failed data segment check leaves the earlier output and never shows the hourglass.
     WriteBytes(path, CrLfText({"FORM 1098-E", KeyLine(19, {0, 8}), "{BEGIN DATA}"}));
     EXPECT_NE(pipeline.Convert(path), "");
     EXPECT_EQ(pipeline.merge.Output().size(), 1u);
-    EXPECT_EQ(pipeline.ops.cursorCalls.size(), 2u);
+    EXPECT_EQ(pipeline.ops.cursorCalls.size(), 4u);
 }
 
 // ---------------------------------------------------------------------------
