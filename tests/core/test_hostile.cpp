@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/clock.h"
+#include "core/conversion.h"
 #include "core/merge.h"
 #include "core/schema.h"
 #include "pipeline_fakes.h"
@@ -334,6 +335,31 @@ TEST_F(HugeFiles, HundredThousandRecords) {
     const std::string written = ReadBytes(import);
     ASSERT_EQ(written.size(), kImport1098E.size() * records);
     EXPECT_EQ(written.substr(written.size() - kImport1098E.size()), kImport1098E);
+}
+
+// Every rule on values of megabytes: each runs in one pass, so these end at
+// once; a rule that went back over its value for every character would not.
+TEST(HugeValues, EveryRuleEndsOnMegabyteValues) {
+    const std::size_t size = 2u << 20;
+    const std::string patterns[] = {
+        std::string(size, '9'),
+        std::string(size, '0') + "1",
+        std::string(size, ' ') + "1" + std::string(size, ' '),
+        std::string(size, '$'),
+        std::string(size, ','),
+        std::string(size, '-'),
+        std::string(size, '/'),
+        "1." + std::string(size, '5') + "e-" + std::string(size, '9'),
+        "12/31/" + std::string(size, '0') + "17",
+    };
+    const FixedClock clock(TDate{2017, 6, 15});
+    for (const char* code : {"$", "O", "o", "h", "p", "T", "I", "C", "c", "w", "#",
+                             "n", "N", "Y", "y", "D", "d", "b", "u", "g", "E"}) {
+        for (const std::string& value : patterns) {
+            const TValueResult result = ConvertValue(code, value, clock);
+            EXPECT_LE(result.value.size(), value.size() + 8) << code;
+        }
+    }
 }
 
 // The interactive verification with something done to the folder while the
