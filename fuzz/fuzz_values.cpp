@@ -582,19 +582,9 @@ void CheckConvertValue(std::string_view raw, const IClock& clock) {
                                          "#", "n", "N", "Y", "y", "D", "d",  "b", "u", "g",
                                          "E", "9", "e", "k", "v", "",  "CC", "z"};
     const std::string trimmed = Trim(raw);
-    // One result reused for every code, as the conversion reuses it: nothing
-    // of an earlier value may stay in it.
-    TValueResult reused;
-    reused.value = "stale";
-    reused.tinType = "stale";
-    reused.reason = "stale";
     for (const char* code : kCodes) {
         const std::string_view c = code;
         const TValueResult r = ConvertValue(c, raw, clock);
-        ConvertValue(c, raw, clock, reused);
-        CHECK(reused.ok == r.ok && reused.store == r.store && reused.value == r.value &&
-                  reused.tinType == r.tinType && reused.reason == r.reason,
-              raw);
         // A result reused from earlier values, as the conversion keeps one,
         // gives the same as a new one.
         static TValueResult reused;
