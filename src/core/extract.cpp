@@ -18,14 +18,6 @@ namespace {
 // The piece read at a time from a source whose size is not known beforehand.
 constexpr std::size_t kPiece = 1 << 16;
 
-std::string AbsolutePath(const std::string& path) {
-    std::error_code ec;
-    std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-    if (ec)
-        return path;
-    return absolute.string();
-}
-
 [[noreturn]] void ThrowCannotOpen(const std::string& path, int err) {
     throw EMergeError(CannotOpenFileMessage(AbsolutePath(path), SystemErrorText(err)));
 }

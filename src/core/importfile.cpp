@@ -58,14 +58,6 @@ char* WriteValue(char* p, std::string_view value) {
     return p;
 }
 
-std::string AbsolutePath(const std::string& path) {
-    std::error_code ec;
-    std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-    if (ec)
-        return path;
-    return absolute.string();
-}
-
 // The message when the import file itself cannot be created.
 [[noreturn]] void ThrowCannotCreate(const std::string& path, const std::string& reason) {
     throw EMergeError(CannotCreateFileMessage(AbsolutePath(path), reason));

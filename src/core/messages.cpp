@@ -1,6 +1,8 @@
 #include "core/messages.h"
 
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "core/errors.h"
 #include "core/merge.h"
@@ -53,6 +55,14 @@ std::string ReasonText(std::string_view reason) {
 
 std::string SystemErrorText(int errnum) {
     return ReasonText(std::strerror(errnum));
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    if (ec)
+        return path;
+    return absolute.string();
 }
 
 std::string CannotOpenFileMessage(std::string_view path, std::string_view reason) {

@@ -25,6 +25,8 @@ inline constexpr const char* kImportInstructionsTitle = "Data Extract Import Ins
 std::string ReasonText(std::string_view text);
 // The system's reason text for an errno value, as ReasonText gives it.
 std::string SystemErrorText(int errnum);
+// The full path that file messages name: path made absolute, or path itself when that fails.
+std::string AbsolutePath(const std::string& path);
 
 // "Cannot open file "<path>". <reason>"
 std::string CannotOpenFileMessage(std::string_view path, std::string_view reason);
