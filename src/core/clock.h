@@ -11,24 +11,24 @@ struct TDate {
 };
 
 class IClock {
-public:
+  public:
     virtual ~IClock() = default;
     virtual TDate Today() const = 0;
 };
 
 // The machine's local date.
 class SystemClock final : public IClock {
-public:
+  public:
     TDate Today() const override;
 };
 
 // A fixed date, for tests and reproducible runs.
 class FixedClock final : public IClock {
-public:
+  public:
     explicit FixedClock(TDate today) : today_(today) {}
     TDate Today() const override { return today_; }
 
-private:
+  private:
     TDate today_;
 };
 

@@ -10,11 +10,11 @@
 namespace qs {
 
 struct TValueResult {
-    bool ok = true;           // false: the value fails its rule; reason says why
-    bool store = true;        // true: value goes into the record in place of the default
-    std::string value;        // the value to store
-    std::string tinType;      // for "N": the inferred TIN type (may be empty)
-    std::string reason;       // for a failure: the reason text, e.g. "to an invalid TIN "
+    bool ok = true;       // false: the value fails its rule; reason says why
+    bool store = true;    // true: value goes into the record in place of the default
+    std::string value;    // the value to store
+    std::string tinType;  // for "N": the inferred TIN type (may be empty)
+    std::string reason;   // for a failure: the reason text, e.g. "to an invalid TIN "
 };
 
 // raw is the line exactly as read; the value is trimmed first. The result

@@ -3,7 +3,8 @@
 namespace qs {
 
 std::string ErrorBoxText(const std::string& message) {
-    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.')) {
+    if (!message.empty() &&
+        static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.')) {
         return message + ".";
     }
     return message;

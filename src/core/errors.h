@@ -10,13 +10,13 @@ inline constexpr const char* kCrLf = "\r\n";
 
 // An error whose what() is the complete user message.
 class EMergeError : public std::runtime_error {
-public:
+  public:
     explicit EMergeError(const std::string& message) : std::runtime_error(message) {}
 };
 
 // Ends the current event without a further message (one has already been shown).
 class EAbort : public std::exception {
-public:
+  public:
     const char* what() const noexcept override { return ""; }
 };
 

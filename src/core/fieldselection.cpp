@@ -21,15 +21,18 @@ TFieldSelection::TFieldSelection(IFieldSelectionView* view) : view_(view) {}
 void TFieldSelection::FillCombo() {
     // All catalog names, then the first four removed: entry k is catalog index k + 4.
     comboEntries_.clear();
-    for (int i = 0; i < kCatalogSize; ++i) comboEntries_.emplace_back(CatalogName(i));
+    for (int i = 0; i < kCatalogSize; ++i)
+        comboEntries_.emplace_back(CatalogName(i));
     comboEntries_.erase(comboEntries_.begin(), comboEntries_.begin() + kFirstComboIndex);
     comboItemIndex_ = -1;
     comboText_.clear();
-    if (view_) view_->ComboChanged();
+    if (view_)
+        view_->ComboChanged();
 }
 
 void TFieldSelection::SetComboText(const std::string& text) {
-    if (text == comboText_) return;
+    if (text == comboText_)
+        return;
     comboText_ = text;
     // The first entry from the top that begins with the text; none when no
     // entry does, so that a name outside the combo (the 1094 transmittal)
@@ -43,28 +46,36 @@ void TFieldSelection::SetComboText(const std::string& text) {
             }
         }
     }
-    if (view_) view_->ComboChanged();
+    if (view_)
+        view_->ComboChanged();
 }
 
 void TFieldSelection::SetChecked(int row, bool checked) {
-    if (row < 0 || row >= RowCount() || rows_[row].checked == checked) return;
+    if (row < 0 || row >= RowCount() || rows_[row].checked == checked)
+        return;
     rows_[row].checked = checked;
-    if (view_) view_->RowCheckChanged(row);
+    if (view_)
+        view_->RowCheckChanged(row);
     lvDestinationCheckStateChange(row);
 }
 
 void TFieldSelection::SelectRow(int row) {
-    if (row < -1 || row >= RowCount() || row == selectedRow_) return;
+    if (row < -1 || row >= RowCount() || row == selectedRow_)
+        return;
     const int lost = selectedRow_;
     selectedRow_ = row;
-    if (view_) view_->SelectedRowChanged();
-    if (lost != -1) lvDestinationSelectItem(lost, false);
-    if (row != -1) lvDestinationSelectItem(row, true);
+    if (view_)
+        view_->SelectedRowChanged();
+    if (lost != -1)
+        lvDestinationSelectItem(lost, false);
+    if (row != -1)
+        lvDestinationSelectItem(row, true);
 }
 
 void TFieldSelection::LoadFieldList() {
     headerText_ = kHeaderAfterFill;
-    if (view_) view_->HeaderTextChanged();
+    if (view_)
+        view_->HeaderTextChanged();
 
     TStringList list;
     // No selection (-1) gives index 3, the 1094 transmittal.
@@ -81,7 +92,8 @@ void TFieldSelection::LoadFieldList() {
     for (const std::string& descriptor : list) {
         rows_.push_back(TFieldRow{descriptor.substr(1), descriptor.substr(0, 1), false});
         const int row = RowCount() - 1;
-        if (view_) view_->RowAppended(row);
+        if (view_)
+            view_->RowAppended(row);
         // Every appended row arrives unticked and raises the tick-change handling.
         lvDestinationCheckStateChange(row);
     }
@@ -89,22 +101,27 @@ void TFieldSelection::LoadFieldList() {
 
 void TFieldSelection::ShowFieldHint(int row) {
     SetStatusText("");
-    if (row < 0 || row >= RowCount()) return;
+    if (row < 0 || row >= RowCount())
+        return;
     SetStatusText(TypeHint(rows_[row].code));
 }
 
 int TFieldSelection::CheckedFieldCount() const {
     int count = 0;
     for (const TFieldRow& row : rows_) {
-        if (row.checked) ++count;
+        if (row.checked)
+            ++count;
     }
     return count;
 }
 
-void TFieldSelection::coFormChange() { LoadFieldList(); }
+void TFieldSelection::coFormChange() {
+    LoadFieldList();
+}
 
 void TFieldSelection::lvDestinationCheckStateChange(int item) {
-    if (item < 0 || item >= RowCount()) return;
+    if (item < 0 || item >= RowCount())
+        return;
     if (rows_[item].checked) {
         ShowFieldHint(item);
         SelectRow(item);
@@ -114,13 +131,17 @@ void TFieldSelection::lvDestinationCheckStateChange(int item) {
     SetDisplayEnabled(CheckedFieldCount() > 0);
 }
 
-void TFieldSelection::lvDestinationSelectItem(int item, bool /*selected*/) { ShowFieldHint(item); }
+void TFieldSelection::lvDestinationSelectItem(int item, bool /*selected*/) {
+    ShowFieldHint(item);
+}
 
 void TFieldSelection::UserPicksEntry(int index) {
-    if (index < 0 || index >= ComboCount()) return;
+    if (index < 0 || index >= ComboCount())
+        return;
     comboItemIndex_ = index;
     comboText_ = comboEntries_[index];
-    if (view_) view_->ComboChanged();
+    if (view_)
+        view_->ComboChanged();
     coFormChange();
 }
 
@@ -132,15 +153,19 @@ void TFieldSelection::UserEditsText(const std::string& text) {
 }
 
 void TFieldSelection::SetStatusText(const std::string& text) {
-    if (text == statusText_) return;
+    if (text == statusText_)
+        return;
     statusText_ = text;
-    if (view_) view_->StatusTextChanged();
+    if (view_)
+        view_->StatusTextChanged();
 }
 
 void TFieldSelection::SetDisplayEnabled(bool enabled) {
-    if (enabled == displayEnabled_) return;
+    if (enabled == displayEnabled_)
+        return;
     displayEnabled_ = enabled;
-    if (view_) view_->DisplayEnabledChanged();
+    if (view_)
+        view_->DisplayEnabledChanged();
 }
 
 }  // namespace qs

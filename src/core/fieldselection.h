@@ -13,12 +13,13 @@ namespace qs {
 
 inline constexpr const char* kHeaderBeforeFirstFill =
     "TO CREATE A NEW TEMPLATE, SELECT A TAX FORM FROM THE DROP DOWN LIST";
-inline constexpr const char* kHeaderAfterFill = "CHECK ALL FIELDS FOR WHICH YOU WILL BE SUPPLYING DATA";
+inline constexpr const char* kHeaderAfterFill =
+    "CHECK ALL FIELDS FOR WHICH YOU WILL BE SUPPLYING DATA";
 
 // Notifications for a window that mirrors the models. Every call comes after
 // the model has changed.
 class IFieldSelectionView {
-public:
+  public:
     virtual ~IFieldSelectionView() = default;
     virtual void HeaderTextChanged() {}
     virtual void RowsCleared() {}
@@ -37,7 +38,7 @@ struct TFieldRow {
 };
 
 class TFieldSelection {
-public:
+  public:
     explicit TFieldSelection(IFieldSelectionView* view = nullptr);
     void SetView(IFieldSelectionView* view) { view_ = view; }
 
@@ -58,7 +59,8 @@ public:
     const TFieldRow& Row(int i) const { return rows_[i]; }
     const std::vector<TFieldRow>& Rows() const { return rows_; }
     int SelectedRow() const { return selectedRow_; }  // -1 for none
-    // Ticks or unticks row i as a user's click does (raises the tick-change handling when it changes).
+    // Ticks or unticks row i as a user's click does (raises the tick-change handling when it
+    // changes).
     void SetChecked(int row, bool checked);
     // Makes row the selected row (-1: none), raising the selection-change handling
     // for the row that lost and then for the row that gained the selection.
@@ -80,7 +82,7 @@ public:
     void UserPicksEntry(int index);
     void UserEditsText(const std::string& text);
 
-private:
+  private:
     void SetStatusText(const std::string& text);
     void SetDisplayEnabled(bool enabled);
 

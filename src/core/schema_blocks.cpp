@@ -56,7 +56,8 @@ void AppendTable(Table table, TStringList& list) {
         if (item.descriptor != nullptr) {
             list.emplace_back(item.descriptor);
         } else if (item.block != nullptr) {
-            for (const char* d : *item.block) list.emplace_back(d);
+            for (const char* d : *item.block)
+                list.emplace_back(d);
         } else if (item.generate != nullptr) {
             item.generate(list);
         }

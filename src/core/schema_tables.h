@@ -41,8 +41,8 @@ extern const Table kClients, kSponsors, kW2VCode, k1094;
 // schema_1095_1098.cpp
 extern const Table k1095B, k1095BCI, k1095C, k1095CCI, k1098, k1098C, k1098E, k1098T;
 // schema_1099.cpp
-extern const Table k1099A, k1099B, k1099C, k1099CAP, k1099DIV, k1099G, k1099INT, k1099K,
-    k1099LTC, k1099MISC, k1099OID, k1099PATR, k1099Q, k1099R, k1099S, k1099SA;
+extern const Table k1099A, k1099B, k1099C, k1099CAP, k1099DIV, k1099G, k1099INT, k1099K, k1099LTC,
+    k1099MISC, k1099OID, k1099PATR, k1099Q, k1099R, k1099S, k1099SA;
 // schema_w2_5498.cpp
 extern const Table k3921, k3922, k5498, k5498ESA, k5498SA, kW2, kW2C, kW2G;
 

@@ -7,7 +7,7 @@
 namespace qs {
 
 class IWindowOps {
-public:
+  public:
     virtual ~IWindowOps() = default;
 
     // Program arguments (without the program itself): their number and the first one's text.
@@ -20,7 +20,8 @@ public:
 
     // Exclamation icon, "OK"; blocks until closed.
     virtual void WarningBox(const std::string& text, const std::string& caption) = 0;
-    // The open-file dialog of the interactive verification: a full file name, or nullopt when cancelled.
+    // The open-file dialog of the interactive verification: a full file name, or nullopt when
+    // cancelled.
     virtual std::optional<std::string> OpenFileChoice() = 0;
     virtual void Beep() = 0;
     // Question icon, "Yes" (the default) and "No"; true for "Yes".
@@ -39,7 +40,7 @@ public:
 
 // The per-user value where the host product looks for import files.
 class IRegistry {
-public:
+  public:
     virtual ~IRegistry() = default;
     // Writes "TextDirectory" under QUILLSTONE\Import\QS2017. Throws EMergeError
     // with "Failed to create key Import\QS2017" or "Failed to set data for 'TextDirectory'".

@@ -31,7 +31,7 @@ struct TypeCodeInfo {
     const char* hint;          // empty when the code has no hint
     const char* defaultValue;  // value of a field the extract does not supply
     ConversionRule rule;
-    const char* reason;        // text the conversion error quotes; empty when the rule never fails
+    const char* reason;  // text the conversion error quotes; empty when the rule never fails
 };
 
 // The entry of a one-character code, or nullptr for anything else.

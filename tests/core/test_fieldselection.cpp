@@ -1,10 +1,9 @@
-#include "core/fieldselection.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "core/fieldselection.h"
 #include "core/schema.h"
 #include "core/typecodes.h"
 
@@ -13,20 +12,22 @@ namespace {
 
 int ComboIndexOf(const TFieldSelection& s, const std::string& name) {
     for (int i = 0; i < s.ComboCount(); ++i) {
-        if (s.ComboEntry(i) == name) return i;
+        if (s.ComboEntry(i) == name)
+            return i;
     }
     return -1;
 }
 
 int FirstRowWithCode(const TFieldSelection& s, const std::string& code) {
     for (int i = 0; i < s.RowCount(); ++i) {
-        if (s.Row(i).code == code) return i;
+        if (s.Row(i).code == code)
+            return i;
     }
     return -1;
 }
 
 class FieldSelectionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { sel.FillCombo(); }
     void Pick(const std::string& name) { sel.UserPicksEntry(ComboIndexOf(sel, name)); }
     TFieldSelection sel;
@@ -56,8 +57,8 @@ TEST_F(FieldSelectionTest, SettingTheTextSelectsTheFirstEntryBeginningWithIt) {
         const char* selected;  // nullptr: no entry selected
     };
     const Case cases[] = {
-        {"1099-C", "1099-C"}, {"W-2", "W-2"},    {"W-2C", "W-2C"},     {"w-2g", "W-2G"},
-        {"1098", "1098"},     {"5498", "5498"},  {"1099-S", "1099-S"}, {"1095-B", "1095-B"},
+        {"1099-C", "1099-C"}, {"W-2", "W-2"},   {"W-2C", "W-2C"},     {"w-2g", "W-2G"},
+        {"1098", "1098"},     {"5498", "5498"}, {"1099-S", "1099-S"}, {"1095-B", "1095-B"},
         {"1094", nullptr},    {"XYZ", nullptr},
     };
     for (const Case& c : cases) {
