@@ -66,8 +66,12 @@ class TScriptedDialogs final : public IAppDialogs {
         if (choices.empty()) {
             return std::nullopt;
         }
-        std::optional<QString> choice = choices.front();
+        const bool chosen = choices.front().has_value();
+        const QString choice = chosen ? *choices.front() : QString();
         choices.pop_front();
+        if (!chosen) {
+            return std::nullopt;
+        }
         return choice;
     }
 };

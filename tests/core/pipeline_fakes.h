@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -82,12 +83,13 @@ class FakeRegistry : public IRegistry {
 // A fresh, empty folder per test, removed at the end.
 class ScratchDir {
   public:
+    // A folder of its own per test run, so that runs of the same tests in
+    // several builds at once never share one.
     ScratchDir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                (std::string("qs_core_") + info->test_suite_name() + "_" + info->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        std::string pattern = (std::filesystem::temp_directory_path() / "qs_core_XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr)
+            std::abort();
+        path_ = pattern;
     }
     ~ScratchDir() {
         std::error_code ec;

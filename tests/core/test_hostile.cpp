@@ -23,40 +23,9 @@ using test::CrLfText;
 using test::FakeOps;
 using test::FakeRegistry;
 using test::ReadBytes;
+using PrivateDir = test::ScratchDir;
 using test::WriteBytes;
 
-// A folder of its own per test run, so that runs of the same tests in
-// several builds at once never share one.
-class PrivateDir {
-  public:
-    PrivateDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "qs_hostile_XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        path_ = pattern;
-    }
-    ~PrivateDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    PrivateDir(const PrivateDir&) = delete;
-    PrivateDir& operator=(const PrivateDir&) = delete;
-
-    std::string Folder() const { return path_.string() + "/"; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-  private:
-    std::filesystem::path path_;
-};
 
 const std::string kCrLf2 = "\r\n\r\n";
 // 1098-E supplying Name line 1 (0), Taxpayer id (11) and Box 1 (14), and the
