@@ -67,7 +67,8 @@ template <typename Lines>
 TStringList ToList(const Lines& lines) {
     TStringList out;
     out.reserve(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) out.emplace_back(lines[i]);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        out.emplace_back(lines[i]);
     return out;
 }
 

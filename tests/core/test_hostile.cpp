@@ -26,7 +26,6 @@ using test::ReadBytes;
 using PrivateDir = test::ScratchDir;
 using test::WriteBytes;
 
-
 const std::string kCrLf2 = "\r\n\r\n";
 // 1098-E supplying Name line 1 (0), Taxpayer id (11) and Box 1 (14), and the
 // two import lines of its worked example.
