@@ -37,13 +37,14 @@ build-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQS_CORE_ONLY=ON -DQS_SANITIZE=ON -DQS_BENCH=OFF $(WERROR_ARGS) $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
+# Without a display (a server, CI) the window cannot open: the console tool then
+# converts the extract (by default the bundled sample) instead.
 run: build
-	@if [ -x $(BUILD)/bin/QS2017DM ]; then \
-	  if [ -n "$(EXTRACT)" ]; then exec $(BUILD)/bin/QS2017DM "$(EXTRACT)"; \
-	  else exec $(BUILD)/bin/QS2017DM; fi; \
-	elif [ -x $(BUILD)/bin/qsdm-cli ]; then \
-	  $(BUILD)/bin/qsdm-cli convert "$(if $(EXTRACT),$(EXTRACT),examples/1099-MISC_EXTRACT.txt)"; \
-	else echo "Built: $$(ls $(BUILD)/bin)"; fi
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display for the window; converting with $(BUILD)/bin/qsdm-cli instead."; \
+	  exec $(BUILD)/bin/qsdm-cli convert "$(if $(EXTRACT),$(EXTRACT),$(CURDIR)/examples/1099-MISC_EXTRACT.txt)"; \
+	elif [ -n "$(EXTRACT)" ]; then exec $(BUILD)/bin/QS2017DM "$(EXTRACT)"; \
+	else exec $(BUILD)/bin/QS2017DM; fi
 
 # make test (and so CI) configures both builds with warnings as errors; make build and
 # make run leave the cached setting as it is.
