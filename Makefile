@@ -22,7 +22,7 @@ deps:
 	  if [ "$$(id -u)" = 0 ]; then \
 	    echo "Installing:$$missing"; \
 	    export DEBIAN_FRONTEND=noninteractive; \
-	    apt-get update -qq && apt-get install -y -qq --no-install-recommends $$missing; \
+	    apt-get update -qq && apt-get install -y -qq $$missing; \
 	  else \
 	    echo "Missing packages:$$missing"; \
 	    echo "Run: sudo apt-get install -y$$missing"; exit 1; \
