@@ -30,6 +30,7 @@
 #include <string_view>
 #include <vector>
 
+#include "comma_split.h"
 #include "core/clock.h"
 #include "core/conversion.h"
 #include "core/errors.h"
@@ -46,6 +47,7 @@
 namespace {
 
 using namespace qs;
+using fuzzcomma::SplitCommaText;
 
 [[noreturn]] void Fail(const char* what, std::string_view detail) {
     std::fprintf(stderr, "invariant broken: %s\n", what);
@@ -405,45 +407,6 @@ void CheckVerification(const Prediction& want, const std::optional<TVerification
             CHECK(TotalText(t) == "overflow", TotalText(t));
         }
     }
-}
-
-// The import file's reader: one line of comma text back into its values.
-std::optional<TStringList> SplitCommaText(std::string_view line) {
-    TStringList values;
-    std::size_t i = 0;
-    for (;;) {
-        std::string value;
-        if (i < line.size() && line[i] == '"') {
-            ++i;
-            for (;;) {
-                if (i >= line.size())
-                    return std::nullopt;
-                if (line[i] == '"') {
-                    if (i + 1 < line.size() && line[i + 1] == '"') {
-                        value += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                value += line[i++];
-            }
-            if (i < line.size() && line[i] != ',')
-                return std::nullopt;
-        } else {
-            while (i < line.size() && line[i] != ',') {
-                if (line[i] == '"')
-                    return std::nullopt;
-                value += line[i++];
-            }
-        }
-        values.push_back(std::move(value));
-        if (i == line.size())
-            break;
-        ++i;
-    }
-    return values;
 }
 
 std::string ErrorBoxRule(const std::string& message) {

@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "comma_split.h"
 #include "core/clock.h"
 #include "core/conversion.h"
 #include "core/importfile.h"
@@ -32,6 +33,7 @@
 namespace {
 
 using namespace qs;
+using fuzzcomma::SplitCommaText;
 
 [[noreturn]] void Fail(const char* what, std::string_view value) {
     std::fprintf(stderr, "invariant broken: %s\nvalue (%zu bytes): \"", what, value.size());
@@ -356,45 +358,7 @@ void CheckAgainst(const char* what, std::string_view s, const std::optional<T>& 
 }
 
 // ---------------------------------------------------------------------------
-// Comma text: the reader of the import file.
-
-std::optional<TStringList> SplitCommaText(std::string_view line) {
-    TStringList values;
-    std::size_t i = 0;
-    for (;;) {
-        std::string value;
-        if (i < line.size() && line[i] == '"') {
-            ++i;
-            for (;;) {
-                if (i >= line.size())
-                    return std::nullopt;  // unterminated quote
-                if (line[i] == '"') {
-                    if (i + 1 < line.size() && line[i + 1] == '"') {
-                        value += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                value += line[i++];
-            }
-            if (i < line.size() && line[i] != ',')
-                return std::nullopt;
-        } else {
-            while (i < line.size() && line[i] != ',') {
-                if (line[i] == '"')
-                    return std::nullopt;
-                value += line[i++];
-            }
-        }
-        values.push_back(std::move(value));
-        if (i == line.size())
-            break;
-        ++i;  // the comma
-    }
-    return values;
-}
+// Comma text: quoting as the import file has it.
 
 bool NeedsQuotes(std::string_view v) {
     for (unsigned char c : v) {
