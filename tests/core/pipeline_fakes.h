@@ -7,12 +7,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/errors.h"
+#include "core/merge.h"
 #include "core/services.h"
 
 namespace qs::test {
@@ -134,6 +136,30 @@ inline std::string CrLfText(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         text += line + "\r\n";
     return text;
+}
+
+// KEY segment with "1" at the given positions of a schema of `count` fields.
+inline std::string KeyLine(int count, std::initializer_list<int> supplied) {
+    std::string bitmap(static_cast<std::size_t>(count), '0');
+    for (int p : supplied)
+        bitmap[static_cast<std::size_t>(p)] = '1';
+    std::string digits = std::to_string(count);
+    digits.insert(0, 3 - digits.size(), '0');
+    return "KEY " + digits + bitmap;
+}
+
+// Loads, checks and converts the extract named in merge; the error message,
+// or "" on success.
+inline std::string ConvertExtract(TDataMerge& merge) {
+    try {
+        merge.LoadInputLines();
+        merge.CheckFormSegment();
+        merge.CheckKeySegment();
+        merge.ConvertDataSegment();
+    } catch (const EMergeError& e) {
+        return e.what();
+    }
+    return "";
 }
 
 }  // namespace qs::test

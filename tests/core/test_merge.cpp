@@ -17,6 +17,7 @@ using test::CrLfText;
 using test::FakeOps;
 using test::FakeRegistry;
 using test::Fixture;
+using test::KeyLine;
 using test::ReadBytes;
 using test::ScratchDir;
 using test::WriteBytes;
@@ -27,16 +28,6 @@ const std::string kKey1098E = "KEY 0191000000000010010000";
 const std::string kWorkedLine1 = "\"FIRST RECIPIENT\",,,,,,,,,,SSN,111223333,,,1234.50,,,,";
 const std::string kWorkedLine2 = "\"SECOND RECIPIENT\",,,,,,,,,,EIN,123456789,,,87.00,,,,";
 
-// KEY segment with "1" at the given positions of a schema of `count` fields.
-std::string KeyLine(int count, std::initializer_list<int> supplied) {
-    std::string bitmap(static_cast<std::size_t>(count), '0');
-    for (int p : supplied)
-        bitmap[static_cast<std::size_t>(p)] = '1';
-    char digits[4];
-    std::snprintf(digits, sizeof digits, "%03d", count);
-    return std::string("KEY ") + digits + bitmap;
-}
-
 struct Pipeline {
     FakeOps ops;
     FakeRegistry registry;
@@ -46,15 +37,7 @@ struct Pipeline {
     // Loads, checks and converts the extract at path; the error message, or "" on success.
     std::string Convert(const std::string& path) {
         merge.SetExtractFileName(path);
-        try {
-            merge.LoadInputLines();
-            merge.CheckFormSegment();
-            merge.CheckKeySegment();
-            merge.ConvertDataSegment();
-        } catch (const EMergeError& e) {
-            return e.what();
-        }
-        return "";
+        return test::ConvertExtract(merge);
     }
 };
 

@@ -22,6 +22,7 @@ using test::CrLfText;
 using test::FakeOps;
 using test::FakeRegistry;
 using test::Fixture;
+using test::KeyLine;
 using test::ScratchDir;
 using test::WriteBytes;
 
@@ -34,28 +35,8 @@ struct Merge {
     explicit Merge(const std::string& path) { merge.SetExtractFileName(path); }
 
     // The conversion's outcome: its error message, or "" on success.
-    std::string Convert() {
-        try {
-            merge.LoadInputLines();
-            merge.CheckFormSegment();
-            merge.CheckKeySegment();
-            merge.ConvertDataSegment();
-        } catch (const EMergeError& e) {
-            return e.what();
-        }
-        return "";
-    }
+    std::string Convert() { return test::ConvertExtract(merge); }
 };
-
-// KEY segment with "1" at the given positions of a schema of `count` fields.
-std::string KeyLine(int count, std::initializer_list<int> supplied) {
-    std::string bitmap(static_cast<std::size_t>(count), '0');
-    for (int p : supplied)
-        bitmap[static_cast<std::size_t>(p)] = '1';
-    std::string digits = std::to_string(count);
-    digits.insert(0, 3 - digits.size(), '0');
-    return "KEY " + digits + bitmap;
-}
 
 // An extract of form `form` (of `count` fields) supplying the single field at
 // `position`, one record per value.
